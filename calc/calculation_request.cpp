@@ -1,0 +1,96 @@
+// Validation, unit conversion, first estimate and refinement of one request.
+#include "calc/calculation_request.hpp"
+
+#include <algorithm>
+
+#include "calc/correlations.hpp"
+#include "calc/cp1252.hpp"
+#include "calc/cubic_solver.hpp"
+#include "calc/envelope_estimate.hpp"
+#include "calc/fugacity_iteration.hpp"
+#include "calc/number_text.hpp"
+
+namespace quelrin {
+namespace {
+
+using Iteration = double (*)(double, double, const FluidRecord&, CalcReport&);
+constexpr Iteration ITERATIONS[EQUATION_COUNT] = {iterate_peng_robinson, iterate_soave_redlich_kwong,
+                                                  iterate_redlich_kwong, iterate_van_der_waals};
+
+CalcResult warning_stop(RequestOutcome outcome, std::string text, bool clear_results) {
+  CalcResult result;
+  result.outcome = outcome;
+  result.message = Message{std::move(text), "Atenção!", MessageIcon::warning};
+  result.clear_results = clear_results;
+  return result;
+}
+
+}  // namespace
+
+double first_estimate(double t_k, const FluidRecord& fluid) {
+  if (fluid.kind == KIND_ANTOINE) return estimate_antoine(t_k, fluid);
+  if (fluid.kind == KIND_WAGNER) return estimate_wagner(t_k, fluid);
+  return estimate_envelope(t_k, fluid);
+}
+
+CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, int equation_index,
+                                   std::string_view temperature_text, const UnitPrefs& units,
+                                   CalcReport& report) {
+  if (fluid_index < 0 || static_cast<std::size_t>(fluid_index) >= fluids.size()) {
+    return warning_stop(RequestOutcome::no_fluid, "Selecione um fluido!", false);
+  }
+  if (equation_index < 0 || equation_index >= EQUATION_COUNT) {
+    return warning_stop(RequestOutcome::no_equation, "Selecione um modelo!", false);
+  }
+  const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
+
+  std::string text(temperature_text.substr(0, TEMPERATURE_TEXT_LIMIT));
+  if (text.empty()) {
+    return warning_stop(RequestOutcome::no_temperature, "Entre com algum valor de temperatura!", true);
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
+      CalcResult result = warning_stop(
+          RequestOutcome::invalid_character,
+          "Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !", false);
+      result.refused_position = static_cast<int>(i);
+      return result;
+    }
+    if (text[i] == ',') text[i] = '.';  // a decimal comma reads as a point
+  }
+  // A lone sign or point is no temperature at all, not zero.
+  if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return warning_stop(RequestOutcome::no_temperature, "Entre com algum valor de temperatura!", true);
+  }
+
+  const int t_unit = units.temperature_unit;
+  const double t_k = temperature_to_kelvin(t_unit, read_leading_number(text));
+  if (!(t_k > 0.0)) {
+    return warning_stop(RequestOutcome::below_absolute_zero,
+                        "A temperatura deve estar acima do zero absoluto!", true);
+  }
+  if (!(fluid.tc > t_k)) {
+    CalcResult result;
+    result.outcome = RequestOutcome::not_below_critical;
+    result.message = Message{"T maior que Tc de " + fluid.name + " ( Tc = " +
+                                 format_g(kelvin_to_temperature_unit(t_unit, fluid.tc)) +
+                                 std::string(temperature_suffix(t_unit)) + " )",
+                             "Atenção!", MessageIcon::error};
+    result.clear_results = true;
+    return result;
+  }
+
+  const double p0_bar = first_estimate(t_k, fluid);
+  const double p_bar = ITERATIONS[equation_index](t_k, p0_bar, fluid, report);
+
+  const int p_unit = units.pressure_unit;
+  CalcResult result;
+  result.result_text = is_saturation_error(p_bar) ? FAILED_RESULT_TEXT
+                                                  : format_g(bar_to_pressure_unit(p_unit, p_bar));
+  result.estimate_text = "Valor por " + fluid.kind + ": " +
+                         format_g(bar_to_pressure_unit(p_unit, p0_bar)) + " " +
+                         std::string(pressure_suffix(p_unit)) + ".";
+  return result;
+}
+
+}  // namespace quelrin

@@ -1,0 +1,156 @@
+// One successive-substitution frame, four sets of equation parameters.
+#include "calc/fugacity_iteration.hpp"
+
+#include <cmath>
+
+#include "calc/cubic_solver.hpp"
+#include "calc/gas_constant.hpp"
+#include "calc/number_text.hpp"
+#include "calc/peng_robinson.hpp"
+
+namespace quelrin {
+namespace {
+
+constexpr double R = GAS_CONSTANT;
+
+// A and B, the dimensionless attraction and co-volume at one pressure.
+struct Dimensionless {
+  double a;
+  double b;
+};
+
+// Each equation: its parameters a and b at T, A and B at P, the cubic's
+// coefficients, ln phi of a root, and the tolerance on |phi_l / phi_v - 1|.
+struct PengRobinson {
+  static constexpr double tolerance = 1e-7;
+  double a, b;
+  PengRobinson(double t_k, const FluidRecord& f) {
+    const PengRobinsonParameters p = peng_robinson_parameters(t_k, f);
+    a = p.a;
+    b = p.b;
+  }
+  Dimensionless at(double p, double t_k) const {
+    return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
+  }
+  static CubicCoefficients cubic(Dimensionless d) {
+    return {1.0, d.b - 1.0, d.a - 3.0 * std::pow(d.b, 2.0) - 2.0 * d.b,
+            std::pow(d.b, 3.0) + std::pow(d.b, 2.0) - d.a * d.b};
+  }
+  static double ln_phi(double z, Dimensionless d) {
+    return z - 1.0 - std::log(z - d.b) +
+           (d.a / (2.0 * d.b * std::sqrt(2.0))) *
+               std::log((z + d.b - std::sqrt(2.0) * d.b) / (z + d.b + std::sqrt(2.0) * d.b));
+  }
+};
+
+// Soave-Redlich-Kwong and Redlich-Kwong share the cubic and ln phi.
+struct RedlichKwongFamily {
+  static CubicCoefficients cubic(Dimensionless d) {
+    return {1.0, -1.0, d.a - std::pow(d.b, 2.0) - d.b, -d.a * d.b};
+  }
+  static double ln_phi(double z, Dimensionless d) {
+    return z - 1.0 - std::log(z - d.b) + (d.a / d.b) * std::log(z / (z + d.b));
+  }
+};
+
+struct SoaveRedlichKwong : RedlichKwongFamily {
+  static constexpr double tolerance = 1e-7;
+  double a, b;
+  SoaveRedlichKwong(double t_k, const FluidRecord& f) {
+    const double omega = f.acentric_factor;
+    b = 0.007203691464 * f.tc / f.pc;  // 0.08664 R
+    const double m = 0.48 + 1.574 * omega - 0.176 * std::pow(omega, 2.0);
+    const double alpha = std::pow(1.0 + m * (1.0 - std::sqrt(t_k / f.tc)), 2.0);
+    a = 0.42748 * std::pow(R * f.tc, 2.0) * alpha / f.pc;
+  }
+  Dimensionless at(double p, double t_k) const {
+    return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
+  }
+};
+
+struct RedlichKwong : RedlichKwongFamily {
+  static constexpr double tolerance = 1e-8;
+  double a, b;
+  RedlichKwong(double, const FluidRecord& f) {
+    b = 0.00720868017 * f.tc / f.pc;  // 0.0867 R
+    a = 0.42748 * std::pow(R, 2.0) * std::pow(f.tc, 2.5) / f.pc;
+  }
+  Dimensionless at(double p, double t_k) const {
+    return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.5)), b * p / (R * t_k)};
+  }
+};
+
+struct VanDerWaals {
+  static constexpr double tolerance = 1e-7;
+  double a, b;
+  VanDerWaals(double, const FluidRecord& f) {
+    b = R * f.tc / (8.0 * f.pc);
+    a = 27.0 * std::pow(R, 2.0) * std::pow(f.tc, 2.0) / (64.0 * f.pc);
+  }
+  Dimensionless at(double p, double t_k) const {
+    return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.0)), b * p / (R * t_k)};
+  }
+  static CubicCoefficients cubic(Dimensionless d) {
+    return {1.0, -d.b - 1.0, d.a, -d.a * d.b};
+  }
+  static double ln_phi(double z, Dimensionless d) {
+    return z - 1.0 - std::log(z - d.b) - d.a / z;
+  }
+};
+
+void append_fugacity_line(CalcReport& report, double phi_v, double phi_l) {
+  report.append_log_line("f(v) = " + format_g(phi_v) + ";    f(l) = " + format_g(phi_l));
+}
+
+template <class Equation>
+double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+  const Equation equation(t_k, fluid);
+  report.clear_log();
+  double p = p0_bar;
+  int k = 0;
+  for (;;) {
+    const Dimensionless d = equation.at(p, t_k);
+    CubicRoots roots;
+    solve_cubic(Equation::cubic(d), report, roots);
+    if (is_saturation_error(roots.vapour)) return SATURATION_ERROR;
+
+    const double phi_v = std::exp(Equation::ln_phi(roots.vapour, d));
+    const double phi_l = std::exp(Equation::ln_phi(roots.liquid, d));
+    append_fugacity_line(report, phi_v, phi_l);
+    ++k;
+
+    const double ratio = phi_l / phi_v;
+    const double distance = std::fabs(ratio - 1.0);
+    if (distance < Equation::tolerance) break;  // converged at this iteration's pressure
+    p = p * ratio;
+    if (k >= MAX_ITERATIONS) {
+      report.set_note(NO_CONVERGENCE_NOTE);
+      break;
+    }
+    // A distance exactly at the tolerance ends the run with the updated pressure.
+    if (!(distance > Equation::tolerance || std::isnan(distance))) break;
+  }
+  report.select_log_line(k - 1);
+  return p;
+}
+
+}  // namespace
+
+double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+  return iterate<PengRobinson>(t_k, p0_bar, fluid, report);
+}
+
+double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid,
+                                   CalcReport& report) {
+  return iterate<SoaveRedlichKwong>(t_k, p0_bar, fluid, report);
+}
+
+double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+  return iterate<RedlichKwong>(t_k, p0_bar, fluid, report);
+}
+
+double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+  return iterate<VanDerWaals>(t_k, p0_bar, fluid, report);
+}
+
+}  // namespace quelrin

@@ -1,0 +1,28 @@
+// Numbers as text, the same whatever the user's locale: a point is always the
+// decimal separator, in files and in typed fields alike.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quelrin {
+
+// The C "%g" conversion: six significant digits, trailing zeros dropped,
+// two-digit exponents ("1e-05", "1.23457e+08"), "inf" and "nan" as printf.
+std::string format_g(double value);
+
+// "%g" with the smallest precision from 6 up that reads back to the same
+// double, so that writing never rounds a value; equal to format_g for every
+// value of six significant digits or fewer.
+std::string format_g_exact(double value);
+
+// What atof reads: the longest leading part of the text that is a decimal
+// number (after leading white space), or 0 when there is none.
+double read_leading_number(std::string_view text);
+
+// The whole text as one number in any standard floating-point form, or
+// nothing when any part of it is not.
+std::optional<double> read_whole_number(std::string_view text);
+
+}  // namespace quelrin

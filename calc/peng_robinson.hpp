@@ -1,0 +1,16 @@
+// The Peng-Robinson parameters a and b of a fluid at a temperature, shared by
+// the equal-fugacity iteration and the phase-envelope estimate.
+#pragma once
+
+#include "fluids/fluid_record.hpp"
+
+namespace quelrin {
+
+struct PengRobinsonParameters {
+  double a;  // bar·L²/mol²
+  double b;  // L/mol
+};
+
+PengRobinsonParameters peng_robinson_parameters(double t_k, const FluidRecord& fluid);
+
+}  // namespace quelrin

@@ -1,0 +1,29 @@
+// A calculation report kept in memory: the log lines, the selected line, the
+// note and every message shown, in order. Used where there is no window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/calc_report.hpp"
+
+namespace quelrin {
+
+class RecordedReport : public CalcReport {
+ public:
+  std::vector<std::string> log;
+  int selected = -1;
+  std::string note;
+  std::vector<Message> messages;
+
+  void clear_log() override {
+    log.clear();
+    selected = -1;
+  }
+  void append_log_line(std::string_view line) override { log.emplace_back(line); }
+  void select_log_line(int index) override { selected = index; }
+  void set_note(std::string_view text) override { note = text; }
+  void show_message(const Message& message) override { messages.push_back(message); }
+};
+
+}  // namespace quelrin
