@@ -1,0 +1,140 @@
+// The main window's procedure.
+#include "app/main_window.hpp"
+
+#include "app/about_box.hpp"
+#include "app/window_report.hpp"
+#include "fluids/fluid_editor.hpp"
+#include "fluids/fluid_loading.hpp"
+#include "resources/resource_ids.h"
+#include "units/unit_labels.hpp"
+#include "units/units_dialog.hpp"
+
+namespace quelrin {
+namespace {
+
+// Room of the temperature field, terminator included.
+constexpr int TEMPERATURE_ROOM = static_cast<int>(TEMPERATURE_TEXT_LIMIT) + 1;
+
+void clear_results(Dialog& window) {
+  window.list_reset(IDC_ITERATION_LOG);
+  window.set_text(IDC_PRESSURE_EDIT, "");
+  window.set_text(IDC_ESTIMATE_EDIT, "");
+}
+
+}  // namespace
+
+int MainWindow::on_open(Dialog& window) {
+  load_unit_prefs(window, prefs_);
+  if (load_fluids_for_main(window, fluids_) != 0) {
+    window.end(1);
+    return 1;
+  }
+  for (const char* name : EQUATION_NAMES) window.list_add(IDC_EQUATION_LIST, name);
+  window.list_select(IDC_EQUATION_LIST, 0);
+  return 1;
+}
+
+int MainWindow::on_command(Dialog& window, int control_id, int) {
+  switch (control_id) {
+    case IDOK:
+    case IDM_CALCULATE:
+      calculate(window);
+      return 1;
+    case IDCANCEL:
+    case IDM_EXIT:
+      quit(window);
+      return 1;
+    case IDC_ABOUT_BUTTON:
+    case IDM_ABOUT: {
+      AboutBox about;
+      window.run_child(IDD_ABOUT, about);
+      return 1;
+    }
+    case IDM_HELP:
+      open_help(window);
+      return 1;
+    case IDM_UNITS:
+      return run_units_dialog(window);
+    case IDM_FLUID_EDITOR:
+      return run_fluid_editor(window);
+    default:
+      return 0;
+  }
+}
+
+int MainWindow::on_close(Dialog& window) {
+  quit(window);
+  return 1;
+}
+
+void MainWindow::calculate(Dialog& window) {
+  // A note from an earlier run never stays beside a new result.
+  window.set_text(IDC_CONVERGENCE_NOTE, "");
+  WindowReport report(window);
+  const CalcResult result = run_calculation_request(
+      fluids_, window.list_selection(IDC_FLUID_LIST), window.list_selection(IDC_EQUATION_LIST),
+      window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM), prefs_, report);
+  apply(window, result);
+}
+
+void MainWindow::apply(Dialog& window, const CalcResult& result) {
+  if (result.clear_results) clear_results(window);
+  if (result.refused_position >= 0) {
+    window.set_focus(IDC_TEMPERATURE_EDIT);
+    window.select_text(IDC_TEMPERATURE_EDIT, result.refused_position, result.refused_position + 1);
+  }
+  if (result.message) window.show_message(*result.message);
+  if (!result.stopped()) {
+    window.set_text(IDC_PRESSURE_EDIT, result.result_text);
+    window.set_text(IDC_ESTIMATE_EDIT, result.estimate_text);
+  }
+}
+
+int MainWindow::run_fluid_editor(Dialog& window) {
+  FluidEditor editor;
+  const int result = window.run_child(IDD_EDITOR, editor);
+  if (result == -1) {
+    window.show_message({"Não foi possível criar o diálogo.", "Erro!", MessageIcon::error});
+    return 0;
+  }
+
+  // The editor reaches this window only through the file: read it again and
+  // keep the selected fluid if its name survived.
+  const int selected = window.list_selection(IDC_FLUID_LIST);
+  const std::string selected_name = selected >= 0 ? window.list_text(IDC_FLUID_LIST, selected) : "";
+  window.list_reset(IDC_FLUID_LIST);
+  if (load_fluids_for_main(window, fluids_) != 0) {
+    // The table in place stays the one shown.
+    for (const FluidRecord& fluid : fluids_) window.list_add(IDC_FLUID_LIST, fluid.name);
+  }
+  const int found = window.list_find_exact(IDC_FLUID_LIST, selected_name);
+  if (found >= 0) {
+    window.list_select(IDC_FLUID_LIST, found);
+  } else {
+    window.list_select(IDC_FLUID_LIST, 0);
+    clear_results(window);
+  }
+  return result;
+}
+
+int MainWindow::run_units_dialog(Dialog& window) {
+  UnitsDialog units(prefs_);
+  const int result = window.run_child(IDD_UNITS, units);
+  relabel_units(window, prefs_);
+  return result;
+}
+
+void MainWindow::open_help(Dialog& window) {
+  if (window.open_document(HELP_FILE) == SHELL_FILE_NOT_FOUND) {
+    window.show_message({"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
+                         "pasta de Quelrin",
+                         "Erro:", MessageIcon::error});
+  }
+}
+
+void MainWindow::quit(Dialog& window) {
+  fluids_ = FluidTable{};
+  window.end(0);
+}
+
+}  // namespace quelrin

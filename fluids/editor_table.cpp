@@ -1,0 +1,55 @@
+// Loading, saving and changing the editor's table with its list.
+#include "fluids/editor_table.hpp"
+
+#include "fluids/fluid_database.hpp"
+#include "fluids/fluid_loading.hpp"
+#include "fluids/replace_file.hpp"
+#include "resources/resource_ids.h"
+
+namespace quelrin {
+namespace {
+
+std::ptrdiff_t at(int position) { return static_cast<std::ptrdiff_t>(position); }
+
+}  // namespace
+
+int load_fluids_for_editor(Dialog& editor, FluidTable& table) {
+  FluidTable in_file_order;
+  if (read_database_for(editor, in_file_order) != 0) return 0;
+
+  editor.set_text(IDC_EDITOR_CONSTANT_4, "0");
+  editor.set_check(IDC_EDITOR_ANTOINE, true);
+  editor.set_check(IDC_EDITOR_WAGNER, false);
+
+  table.clear();
+  for (FluidRecord& record : in_file_order) {
+    // The sorted list tells where the name went; the record goes there too.
+    const int position = editor.list_add(IDC_EDITOR_FLUID_LIST, record.name);
+    table.insert(table.begin() + at(position), std::move(record));
+  }
+  editor.list_select(IDC_EDITOR_FLUID_LIST, 0);
+  return 1;
+}
+
+int save_fluids(Dialog& editor, const FluidTable& table) {
+  if (replace_file(DATABASE_FILE, format_fluid_database(table))) return 1;
+  editor.show_message({"Não foi possível salvar o arquivo 'dados.txt'.", "Erro!", MessageIcon::error});
+  return 0;
+}
+
+int insert_fluid(Dialog& editor, FluidTable& table, FluidRecord record) {
+  const std::string name = record.name;
+  editor.list_add(IDC_EDITOR_FLUID_LIST, name);
+  const int position = editor.list_find_exact(IDC_EDITOR_FLUID_LIST, name);
+  editor.list_select(IDC_EDITOR_FLUID_LIST, position);
+  table.insert(table.begin() + at(position), std::move(record));
+  return position;
+}
+
+void remove_fluid_at(Dialog& editor, FluidTable& table, int position) {
+  table.erase(table.begin() + at(position));
+  editor.list_delete(IDC_EDITOR_FLUID_LIST, position);
+  editor.list_select(IDC_EDITOR_FLUID_LIST, position);
+}
+
+}  // namespace quelrin

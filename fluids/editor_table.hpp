@@ -1,0 +1,28 @@
+// The fluid editor's table, kept in step with its sorted list: record i is
+// the fluid named at list position i, and the table holds as many records as
+// the list holds names.
+#pragma once
+
+#include "fluids/fluid_record.hpp"
+#include "platform/dialog.hpp"
+
+namespace quelrin {
+
+// Reads dados.txt into `table` in the list's sorted order, filling the
+// editor's list and putting the editor into its opening state. Returns 1 when
+// the file was read, 0 after telling the user why not.
+int load_fluids_for_editor(Dialog& editor, FluidTable& table);
+
+// Replaces dados.txt with the table, in its order. Returns 1 when saved, 0
+// after telling the user the file could not be written (it is then unchanged).
+int save_fluids(Dialog& editor, const FluidTable& table);
+
+// Puts `record` into the list in its sorted place and into the table at the
+// same position, and selects it. Returns the position.
+int insert_fluid(Dialog& editor, FluidTable& table, FluidRecord record);
+
+// Removes the entry at `position` and its record, then selects the entry that
+// followed it (none when it was the last).
+void remove_fluid_at(Dialog& editor, FluidTable& table, int position);
+
+}  // namespace quelrin

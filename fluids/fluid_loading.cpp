@@ -1,0 +1,44 @@
+// The database readers that fill a window's list.
+#include "fluids/fluid_loading.hpp"
+
+#include <cstdio>
+#include <new>
+
+#include "fluids/fluid_database.hpp"
+#include "resources/resource_ids.h"
+
+namespace quelrin {
+
+int read_database_for(Dialog& owner, FluidTable& table) {
+  std::FILE* file = std::fopen(DATABASE_FILE, "rb");
+  if (!file) {
+    owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
+    return 1;
+  }
+  std::string reason;
+  bool parsed = false;
+  try {
+    parsed = parse_fluid_database(file, table, reason);
+  } catch (const std::bad_alloc&) {
+    std::fclose(file);
+    owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
+    return 1;
+  }
+  std::fclose(file);
+  if (!parsed) {
+    owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
+    return 1;
+  }
+  return 0;
+}
+
+int load_fluids_for_main(Dialog& window, FluidTable& table) {
+  FluidTable loaded;
+  if (read_database_for(window, loaded) != 0) return 1;
+  table = std::move(loaded);
+  for (const FluidRecord& fluid : table) window.list_add(IDC_FLUID_LIST, fluid.name);
+  window.list_select(IDC_FLUID_LIST, 0);
+  return 0;
+}
+
+}  // namespace quelrin
