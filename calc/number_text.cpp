@@ -1,6 +1,7 @@
 // Locale-free number formatting and reading over <charconv>.
 #include "calc/number_text.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -54,11 +55,16 @@ std::string format_g(double value) { return format_with_precision(value, 6); }
 
 std::string format_g_exact(double value) {
   if (!std::isfinite(value)) return format_g(value);
-  for (int precision = 6; precision < 17; ++precision) {
-    std::string text = format_with_precision(value, precision);
-    if (read_whole_number(text) == value) return text;
-  }
-  return format_with_precision(value, 17);
+  // The shortest text that reads back exactly has this many significant
+  // digits; "%g" at that precision reads back too, and no lower one does.
+  char buffer[64];
+  const char* end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  const std::string_view shortest(buffer, static_cast<std::size_t>(end - buffer));
+  const std::string_view mantissa = shortest.substr(0, shortest.find('e'));
+  const int digits = static_cast<int>(
+      std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
+  return format_with_precision(value, std::max(6, digits));
 }
 
 double read_leading_number(std::string_view text) {
