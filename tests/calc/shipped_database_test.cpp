@@ -1,0 +1,50 @@
+// The database the program ships with: every fluid converges with every
+// equation at 0.6, 0.7 and 0.8 of its critical temperature.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "calc/calculation_request.hpp"
+#include "calc/cp1252.hpp"
+#include "calc/recorded_report.hpp"
+#include "fluids/fluid_database.hpp"
+#include "tests/support/equations.hpp"
+
+namespace quelrin {
+namespace {
+
+FluidTable shipped_fluids() {
+  FluidTable fluids;
+  std::string reason;
+  std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
+  EXPECT_TRUE(file);
+  if (!file) return fluids;
+  EXPECT_TRUE(parse_fluid_database(file, fluids, reason)) << reason;
+  std::fclose(file);
+  return fluids;
+}
+
+TEST(ShippedDatabase, EveryFluidConvergesWithEveryEquationBelowTc) {
+  const FluidTable fluids = shipped_fluids();
+  ASSERT_FALSE(fluids.empty());
+  for (const FluidRecord& fluid : fluids) {
+    for (double reduced : {0.6, 0.7, 0.8}) {
+      const double t_k = reduced * fluid.tc;
+      const double p0 = first_estimate(t_k, fluid);
+      for (int e = 0; e < EQUATION_COUNT; ++e) {
+        SCOPED_TRACE(cp1252_to_utf8(fluid.name) + " at " + std::to_string(reduced) + " Tc, " +
+                     EQUATION_NAMES[e]);
+        RecordedReport report;
+        const double p = test::ITERATIONS[e](t_k, p0, fluid, report);
+        EXPECT_TRUE(std::isfinite(p) && p > 0.0) << p;
+        EXPECT_EQ(report.note, "");
+        EXPECT_TRUE(report.messages.empty());
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quelrin

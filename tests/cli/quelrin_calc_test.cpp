@@ -1,0 +1,141 @@
+// quelrin-calc run as a separate program in its own working directory.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "calc/cp1252.hpp"
+#include "tests/support/temp_dir.hpp"
+
+namespace quelrin {
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+constexpr int COMPUTED = 0;
+constexpr int REFUSED = 1;
+constexpr int USAGE = 2;
+
+struct CliRun {
+  int status = -1;
+  std::string out;  // UTF-8
+  std::string err;
+};
+
+// Text for the command line and the expected output, written here in the
+// sources' UTF-8 but compiled to Windows-1252.
+std::string utf8(std::string_view cp1252) { return cp1252_to_utf8(cp1252); }
+
+class QuelrinCalc : public testing::Test {
+ protected:
+  test::TempDir dir;
+
+  QuelrinCalc() {
+    std::filesystem::copy_file(QUELRIN_DATA_DIR "/dados.txt", dir.file("dados.txt"));
+  }
+
+  // `arguments` go to the shell as they are: quote what needs it.
+  CliRun run(const std::string& arguments) const {
+    const std::string command = "cd '" + dir.path().string() + "' && '" QUELRIN_CALC_EXE "' " +
+                                arguments + " 2>'" + dir.file("stderr.txt") + "'";
+    CliRun result;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
+    const int raw = ::pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = test::read_file(dir.file("stderr.txt"));
+    return result;
+  }
+};
+
+TEST_F(QuelrinCalc, PrintsTheKeyLinesOfACalculation) {
+  const CliRun result = run("'" + utf8("Nitrogênio") + "' 90");
+  EXPECT_EQ(result.status, COMPUTED) << result.err;
+  EXPECT_EQ(result.out, utf8("fluid: Nitrogênio\n"
+                             "equation: Peng-Robinson\n"
+                             "estimate: Valor por Wagner: 3.60713 bar.\n"
+                             "pressure: 3.61916\n"
+                             "iterations: 6\n"
+                             "note:\n"));
+  EXPECT_EQ(result.err, "");
+}
+
+TEST_F(QuelrinCalc, LogOptionAddsOneLineAnIteration) {
+  const CliRun result = run("--log --eos vdw '" + utf8("Nitrogênio") + "' 90");
+  EXPECT_EQ(result.status, COMPUTED) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("equation: Van der Waals\n"));
+  int log_lines = 0;
+  std::size_t start = 0;
+  for (std::size_t end; (end = result.out.find('\n', start)) != std::string::npos; start = end + 1) {
+    const std::string line = result.out.substr(start, end - start);
+    if (line.starts_with("log: ")) {
+      ++log_lines;
+      EXPECT_THAT(line, testing::MatchesRegex("log: f\\(v\\) = [0-9.e+-]+;    f\\(l\\) = [0-9.e+-]+"));
+    }
+  }
+  EXPECT_THAT(result.out, HasSubstr("iterations: 12\nnote:\nlog: "));
+  EXPECT_EQ(log_lines, 12);
+}
+
+TEST_F(QuelrinCalc, FluidNameIgnoresLetterCaseAccentsIncluded) {
+  const CliRun result = run("'" + utf8("ÁGUA") + "' 373.15");
+  EXPECT_EQ(result.status, COMPUTED) << result.err;
+  EXPECT_THAT(result.out, StartsWith(utf8("fluid: Água\n")));
+}
+
+TEST_F(QuelrinCalc, PrefsFileSetsTheUnitsAndOptionsWin) {
+  test::write_file(dir.file("prefs.dat"), "2 2");  // kPa, °C
+  const std::string nitrogen = "'" + utf8("Nitrogênio") + "' ";
+  EXPECT_THAT(run(nitrogen + "-183,15").out, HasSubstr("estimate: Valor por Wagner: 360.713 kPa.\n"));
+  EXPECT_THAT(run("--pressure-unit bar " + nitrogen + "-183,15").out,
+              HasSubstr("estimate: Valor por Wagner: 3.60713 bar.\n"));
+  EXPECT_THAT(run("--temperature-unit K " + nitrogen + "90").out,
+              HasSubstr("estimate: Valor por Wagner: 360.713 kPa.\n"));
+}
+
+TEST_F(QuelrinCalc, RefusedTemperatureExitsOneWithTheMessage) {
+  const CliRun result = run("'" + utf8("Nitrogênio") + "' 200");
+  EXPECT_EQ(result.status, REFUSED);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, utf8("T maior que Tc de Nitrogênio ( Tc = 126.2K )\n"));
+  EXPECT_EQ(run("'" + utf8("Nitrogênio") + "' 9e1").status, REFUSED);
+}
+
+TEST_F(QuelrinCalc, FailedIterationPrintsErroAndExitsOne) {
+  test::write_file(dir.file("alta.txt"), "1\nAlta Antoine 2 0 0 0 33.98 126.2 0.037\n");
+  const CliRun result = run("--db alta.txt alta 90");
+  EXPECT_EQ(result.status, REFUSED);
+  EXPECT_THAT(result.out, HasSubstr("pressure: Erro!\n"));
+  EXPECT_THAT(result.err, HasSubstr(utf8("Provável causa: raízes complexas.")));
+}
+
+TEST_F(QuelrinCalc, HelpExitsZero) {
+  const CliRun result = run("--help");
+  EXPECT_EQ(result.status, COMPUTED);
+  EXPECT_THAT(result.out, StartsWith("Usage: quelrin-calc"));
+}
+
+TEST_F(QuelrinCalc, UsageErrorsAndBadDatabasesExitTwo) {
+  const std::string nitrogen = "'" + utf8("Nitrogênio") + "' 90";
+  EXPECT_EQ(run("Xenon 90").status, USAGE);
+  EXPECT_EQ(run("--verbose " + nitrogen).status, USAGE);
+  EXPECT_EQ(run("--eos pengrobinson " + nitrogen).status, USAGE);
+  EXPECT_EQ(run("--pressure-unit").status, USAGE);
+  EXPECT_EQ(run("'" + utf8("Nitrogênio") + "'").status, USAGE);
+  EXPECT_EQ(run("--db missing.txt " + nitrogen).status, USAGE);
+
+  test::write_file(dir.file("bad.txt"), "1\nX Antoine 1 2 3 0 5 seis 0.1\n");
+  const CliRun bad = run("--db bad.txt X 90");
+  EXPECT_EQ(bad.status, USAGE);
+  EXPECT_THAT(bad.err, HasSubstr(utf8("registro 1, campo Tc: não é um número")));
+}
+
+}  // namespace
+}  // namespace quelrin

@@ -1,0 +1,54 @@
+// prefs.dat: two "%d" numbers, pressure unit first, written without a line end.
+#include "units/prefs_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_dir.hpp"
+
+namespace quelrin {
+namespace {
+
+constexpr UnitPrefs KEPT{1, 2};  // what the fields held before the reading
+
+UnitPrefs read_text(const char* text) {
+  test::TempDir dir;
+  test::write_file(dir.file(PREFS_FILE), text);
+  UnitPrefs prefs = KEPT;
+  EXPECT_TRUE(read_prefs_file(dir.file(PREFS_FILE), prefs));
+  return prefs;
+}
+
+TEST(PrefsFile, NumbersOnTwoLinesSelectTheirUnits) {
+  EXPECT_EQ(read_text("4\n3"), (UnitPrefs{4, 3}));
+  EXPECT_EQ(read_text("  0\r\n\t0\n"), (UnitPrefs{0, 0}));
+  EXPECT_EQ(read_text("+2 3 trailing"), (UnitPrefs{2, 3}));
+}
+
+TEST(PrefsFile, UnreadableOrOutOfRangeNumbersKeepTheirFields) {
+  EXPECT_EQ(read_text("9 3"), (UnitPrefs{1, 3}));
+  EXPECT_EQ(read_text("3 -1"), (UnitPrefs{3, 2}));
+  EXPECT_EQ(read_text("3"), (UnitPrefs{3, 2}));
+  EXPECT_EQ(read_text("3 x"), (UnitPrefs{3, 2}));
+  EXPECT_EQ(read_text("x 3"), KEPT);  // the first failed conversion ends the reading
+  EXPECT_EQ(read_text(""), KEPT);
+}
+
+TEST(PrefsFile, MissingFileIsReportedAndChangesNothing) {
+  test::TempDir dir;
+  UnitPrefs prefs = KEPT;
+  EXPECT_FALSE(read_prefs_file(dir.file(PREFS_FILE), prefs));
+  EXPECT_EQ(prefs, KEPT);
+}
+
+TEST(PrefsFile, WritingGivesTheTwoNumbersAndNoLineEnd) {
+  test::TempDir dir;
+  const std::string path = dir.file(PREFS_FILE);
+  test::write_file(path, "4 3\nlonger old contents");
+  ASSERT_TRUE(write_prefs_file(path, UnitPrefs{}));
+  EXPECT_EQ(test::read_file(path), "0 0");
+  ASSERT_TRUE(write_prefs_file(path, UnitPrefs{2, 3}));
+  EXPECT_EQ(test::read_file(path), "2 3");
+}
+
+}  // namespace
+}  // namespace quelrin
