@@ -2,15 +2,21 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev)
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
+
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A decimal-comma locale, for the tests that read and write numbers under one.
+if ! locale -a 2>/dev/null | grep -qix 'pt_BR.utf8'; then
+  "${sudo[@]}" localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
+fi

@@ -1,0 +1,43 @@
+// Modal loops of the in-memory dialog manager, and its shell.
+#include "platform/headless/headless_host.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+#include "calc/cp1252.hpp"
+#include "platform/headless/headless_dialog.hpp"
+
+namespace quelrin {
+namespace {
+
+// ShellExecuteA's answers: above 32 is success.
+constexpr int SHELL_OPENED = 33;
+
+}  // namespace
+
+HeadlessHost::HeadlessHost(const ResourceScript& resources, HeadlessUser& user,
+                           HeadlessObserver& observer)
+    : resources_(resources), user_(user), observer_(observer) {}
+
+int HeadlessHost::run_dialog(int template_id, DialogProcedure& procedure) {
+  const DialogTemplate* dialog_template = find_dialog(resources_, template_id);
+  if (dialog_template == nullptr) return -1;
+  HeadlessDialog dialog(*dialog_template, procedure, *this);
+  dialog.open();
+  while (!dialog.ended()) user_.act(dialog);
+  return dialog.result();
+}
+
+void HeadlessHost::show_message(const Message& message) { observer_.message_shown(message); }
+
+int HeadlessHost::open_document(std::string_view name) {
+  std::error_code error;
+  // File names are UTF-8 on the systems this manager runs on.
+  if (!std::filesystem::is_regular_file(std::filesystem::path(cp1252_to_utf8(name)), error)) {
+    return SHELL_FILE_NOT_FOUND;
+  }
+  observer_.document_opened(name);
+  return SHELL_OPENED;
+}
+
+}  // namespace quelrin

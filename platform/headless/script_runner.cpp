@@ -1,0 +1,131 @@
+// The scenario runner: script lines turned into user actions.
+#include "platform/headless/script_runner.hpp"
+
+#include <charconv>
+#include <cstdlib>
+#include <iostream>
+
+#include "calc/cp1252.hpp"
+#include "platform/headless/headless_dialog.hpp"
+
+namespace quelrin {
+namespace {
+
+// The first word of `text` and what follows the blank after it.
+std::pair<std::string_view, std::string_view> split_word(std::string_view text) {
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return {text, {}};
+  return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::vector<std::string> lines, const ResourceScript& resources,
+                           std::ostream& out)
+    : lines_(std::move(lines)), out_(out), transcript_(out), host_(resources, *this, transcript_) {}
+
+int ScriptRunner::run(Program program) {
+  std::string_view verb;
+  std::string_view rest;
+  while (next_line(verb, rest)) {
+    if (verb != "start") stop(2, "no dialog open");
+    numbers(rest, 0);
+    transcript_.program_exited(program(host_));
+  }
+  out_.flush();
+  return 0;
+}
+
+void ScriptRunner::act(HeadlessDialog& top) {
+  std::string_view verb;
+  std::string_view rest;
+  if (!next_line(verb, rest)) stop(0, {});
+  perform(top, verb, rest);
+}
+
+bool ScriptRunner::next_line(std::string_view& verb, std::string_view& rest) {
+  while (next_ < lines_.size()) {
+    std::string_view line = lines_[next_++];
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') continue;
+    const auto [first_word, after] = split_word(line);
+    verb = first_word;
+    rest = after;
+    return true;
+  }
+  return false;
+}
+
+void ScriptRunner::perform(HeadlessDialog& top, std::string_view verb, std::string_view rest) {
+  std::string refusal;
+  if (verb == "type") {
+    const auto [id, text] = split_word(rest);
+    refusal = top.type(number(id), utf8_to_cp1252(text));
+  } else if (verb == "pick") {
+    const std::vector<int> arguments = numbers(rest, 2);
+    refusal = top.pick(arguments[0], arguments[1]);
+  } else if (verb == "click") {
+    refusal = top.click(numbers(rest, 1)[0]);
+  } else if (verb == "dblclick") {
+    refusal = top.double_click(numbers(rest, 1)[0]);
+  } else if (verb == "enter") {
+    numbers(rest, 0);
+    top.press_enter();
+  } else if (verb == "escape") {
+    numbers(rest, 0);
+    top.press_escape();
+  } else if (verb == "close") {
+    numbers(rest, 0);
+    top.close_box();
+  } else if (verb == "show") {
+    show(top, rest);
+  } else if (verb == "start") {
+    refusal = "the program is already running";
+  } else {
+    refusal = "unknown action \"" + std::string(verb) + "\"";
+  }
+  if (!refusal.empty()) stop(2, refusal);
+}
+
+void ScriptRunner::show(const HeadlessDialog& top, std::string_view rest) {
+  if (rest.empty()) {
+    for (const ControlState& control : top.controls()) transcript_.show_control(top, control);
+    return;
+  }
+  const int id = number(rest);
+  bool shown = false;
+  for (const ControlState& control : top.controls()) {
+    if (control.control->id != id) continue;
+    transcript_.show_control(top, control);
+    shown = true;
+  }
+  if (!shown) stop(2, "no control " + std::string(rest));
+}
+
+std::vector<int> ScriptRunner::numbers(std::string_view text, std::size_t count) {
+  std::vector<int> values;
+  for (std::string_view left = text; !left.empty();) {
+    const auto [word, rest] = split_word(left);
+    values.push_back(number(word));
+    left = rest;
+  }
+  if (values.size() != count) {
+    stop(2, "expected " + std::to_string(count) + " numbers, not \"" + std::string(text) + "\"");
+  }
+  return values;
+}
+
+int ScriptRunner::number(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) stop(2, "bad number \"" + std::string(text) + "\"");
+  return value;
+}
+
+void ScriptRunner::stop(int status, std::string_view reason) {
+  out_.flush();
+  if (!reason.empty()) std::cerr << "quelrin-script: line " << next_ << ": " << reason << '\n';
+  std::exit(status);
+}
+
+}  // namespace quelrin

@@ -1,0 +1,35 @@
+// The scenario runner's transcript: what the user saw, one line per fact,
+// in UTF-8. Texts are printed as they are between double quotes, with no
+// escaping: a text holding a quote or a line end is printed with it.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "platform/headless/headless_dialog.hpp"
+#include "platform/headless/headless_host.hpp"
+
+namespace quelrin {
+
+class Transcript final : public HeadlessObserver {
+ public:
+  explicit Transcript(std::ostream& out) : out_(out) {}
+
+  // message warning "TITLE" "TEXT" (or message error ...)
+  void message_shown(const Message& message) override;
+  // open "NAME"
+  void document_opened(std::string_view name) override;
+  // exit N
+  void program_exited(int code);
+
+  // For a list or combo box `ID list sel=N count=C`, then `  i "entry"` for
+  // each entry; for any other control `ID text "TEXT"`. The first line ends
+  // with whichever of ` checked`, ` disabled`, ` focus`, ` selected=FROM-TO`
+  // hold.
+  void show_control(const HeadlessDialog& dialog, const ControlState& control);
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace quelrin

@@ -1,0 +1,117 @@
+// Word sort: compares names level by level, as the Windows list box does.
+#include "platform/headless/word_sort.hpp"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "calc/cp1252.hpp"
+
+namespace quelrin {
+namespace {
+
+// Diacritics, in the order that breaks ties between letters of one base.
+enum Accent : int {
+  NONE, ACUTE, GRAVE, CIRCUMFLEX, CARON, RING, DIAERESIS, TILDE, CEDILLA, STROKE, ORDINAL
+};
+
+// A lower-case letter: its base letters ("ae" for æ) and its diacritic.
+// Base letters are bytes of ALPHABET; an empty base weighs the byte as a symbol.
+struct LetterWeight {
+  std::string_view base;
+  Accent accent;
+};
+
+// The base letters in order; '{' and '|' stand for thorn and µ, after z.
+constexpr std::string_view ALPHABET = "abcdefghijklmnopqrstuvwxyz{|";
+
+// Bytes 0xE0-0xFF after lowering; ÷ (0xF7) is not a letter and never looked up.
+constexpr std::array<LetterWeight, 32> LATIN1_LETTERS = {{
+    {"a", GRAVE}, {"a", ACUTE}, {"a", CIRCUMFLEX}, {"a", TILDE},
+    {"a", DIAERESIS}, {"a", RING}, {"ae", NONE}, {"c", CEDILLA},
+    {"e", GRAVE}, {"e", ACUTE}, {"e", CIRCUMFLEX}, {"e", DIAERESIS},
+    {"i", GRAVE}, {"i", ACUTE}, {"i", CIRCUMFLEX}, {"i", DIAERESIS},
+    {"d", STROKE}, {"n", TILDE}, {"o", GRAVE}, {"o", ACUTE},
+    {"o", CIRCUMFLEX}, {"o", TILDE}, {"o", DIAERESIS}, {"", NONE},
+    {"o", STROKE}, {"u", GRAVE}, {"u", ACUTE}, {"u", CIRCUMFLEX},
+    {"u", DIAERESIS}, {"y", ACUTE}, {"{", NONE}, {"y", DIAERESIS},
+}};
+
+// Primary weights: every symbol before every digit before every letter.
+constexpr int SYMBOL = 0x000;
+constexpr int DIGIT = 0x100;
+constexpr int LETTER = 0x200;
+
+// Letters outside a-z and the Latin-1 block.
+LetterWeight other_letter(unsigned char lower) {
+  switch (lower) {
+    case 0x83: return {"f", STROKE};      // ƒ
+    case 0x9A: return {"s", CARON};       // š
+    case 0x9C: return {"oe", NONE};       // œ
+    case 0x9E: return {"z", CARON};       // ž
+    case 0xAA: return {"a", ORDINAL};     // ª
+    case 0xB5: return {"|", NONE};        // µ
+    case 0xBA: return {"o", ORDINAL};     // º
+    case 0xDF: return {"ss", NONE};       // ß
+    default: return {"", NONE};           // ˆ: a modifier, weighed as a symbol
+  }
+}
+
+LetterWeight letter_weight(char c) {
+  const auto lower = static_cast<unsigned char>(cp1252_to_lower(c));
+  if (lower >= 'a' && lower <= 'z') return {ALPHABET.substr(lower - 'a', 1), NONE};
+  if (lower >= 0xE0) return LATIN1_LETTERS[lower - 0xE0];
+  return other_letter(lower);
+}
+
+// The three levels of one name, then the tie-breaking marks with where they stand.
+struct SortKey {
+  std::vector<int> primary;
+  std::vector<int> accents;
+  std::vector<std::pair<std::size_t, char>> marks;
+};
+
+SortKey sort_key(std::string_view name) {
+  SortKey key;
+  auto add = [&key](int primary, Accent accent) {
+    key.primary.push_back(primary);
+    key.accents.push_back(accent);
+  };
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '-' || c == '\'' || byte == 0xAD) {  // 0xAD: soft hyphen
+      key.marks.emplace_back(key.primary.size(), c);
+    } else if (c >= '0' && c <= '9') {
+      add(DIGIT + (c - '0'), NONE);
+    } else if (!is_cp1252_letter(c)) {
+      add(SYMBOL + byte, NONE);
+    } else if (const LetterWeight weight = letter_weight(c); weight.base.empty()) {
+      add(SYMBOL + byte, NONE);
+    } else {
+      for (char base : weight.base) add(LETTER + static_cast<int>(ALPHABET.find(base)), weight.accent);
+    }
+  }
+  return key;
+}
+
+template <typename Sequence>
+int compare_sequences(const Sequence& a, const Sequence& b) {
+  if (a < b) return -1;
+  return b < a ? 1 : 0;
+}
+
+}  // namespace
+
+int word_sort_compare(std::string_view a, std::string_view b) {
+  const SortKey ka = sort_key(a);
+  const SortKey kb = sort_key(b);
+  if (const int order = compare_sequences(ka.primary, kb.primary); order != 0) return order;
+  if (const int order = compare_sequences(ka.accents, kb.accents); order != 0) return order;
+  // A name without marks comes before the same letters with them.
+  if (ka.marks.size() != kb.marks.size()) return ka.marks.size() < kb.marks.size() ? -1 : 1;
+  return compare_sequences(ka.marks, kb.marks);
+}
+
+}  // namespace quelrin
