@@ -49,6 +49,10 @@ done
 status=0
 (cd "$work" && "$runner" "$script") > "$out/transcript" 2> "$out/stderr" || status=$?
 
+# Writing a new scenario: QUELRIN_UPDATE_EXPECTED=1 saves the transcript as
+# NAME.expected, to be read and checked by hand before it is committed.
+[ -n "${QUELRIN_UPDATE_EXPECTED:-}" ] && cp "$out/transcript" "$expected"
+
 failed=0
 if ! cmp -s "$expected" "$out/transcript"; then
   echo "transcript differs from $expected:"
