@@ -1,7 +1,7 @@
 // The About box: any command or the close box ends it.
 #pragma once
 
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 
 namespace quelrin {
 

@@ -1,7 +1,7 @@
 // The program's start: runs the main window on a platform's dialog manager.
 #pragma once
 
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 
 namespace quelrin {
 

@@ -5,6 +5,7 @@
 #include "app/window_report.hpp"
 #include "fluids/fluid_editor.hpp"
 #include "fluids/fluid_loading.hpp"
+#include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
 #include "units/unit_labels.hpp"
 #include "units/units_dialog.hpp"
@@ -105,9 +106,10 @@ int MainWindow::run_fluid_editor(Dialog& window) {
   window.list_reset(IDC_FLUID_LIST);
   if (load_fluids_for_main(window, fluids_) != 0) {
     // The table in place stays the one shown.
-    for (const FluidRecord& fluid : fluids_) window.list_add(IDC_FLUID_LIST, fluid.name);
+    window.list_fill(IDC_FLUID_LIST, fluid_names(fluids_));
   }
-  const int found = window.list_find_exact(IDC_FLUID_LIST, selected_name);
+  // The list shows the table in its order, so the table answers for it.
+  const int found = find_fluid(fluids_, selected_name);
   if (found >= 0) {
     window.list_select(IDC_FLUID_LIST, found);
   } else {

@@ -4,7 +4,7 @@
 
 #include "calc/calculation_request.hpp"
 #include "fluids/fluid_record.hpp"
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/calc_report.hpp"
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 
 namespace quelrin {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "calc/message.hpp"
+#include "text/message.hpp"
 
 namespace quelrin {
 

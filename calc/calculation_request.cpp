@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "calc/correlations.hpp"
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "calc/cubic_solver.hpp"
 #include "calc/envelope_estimate.hpp"
 #include "calc/fugacity_iteration.hpp"
-#include "calc/number_text.hpp"
+#include "text/number_text.hpp"
 
 namespace quelrin {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "calc/calc_report.hpp"
-#include "calc/message.hpp"
+#include "text/message.hpp"
 #include "fluids/fluid_record.hpp"
 #include "units/units.hpp"
 

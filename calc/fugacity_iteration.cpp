@@ -5,7 +5,7 @@
 
 #include "calc/cubic_solver.hpp"
 #include "calc/gas_constant.hpp"
-#include "calc/number_text.hpp"
+#include "text/number_text.hpp"
 #include "calc/peng_robinson.hpp"
 
 namespace quelrin {

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "calc/calculation_request.hpp"
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "calc/recorded_report.hpp"
 #include "fluids/fluid_database.hpp"
+#include "fluids/fluid_names.hpp"
 #include "units/prefs_file.hpp"
 
 namespace quelrin {
@@ -34,7 +35,8 @@ fugacity coefficients of the vapour and the liquid agree.
   --help                    show this text
 
 Units come from prefs.dat in the current directory when it exists; the
-options win over it. FLUID is a whole name, letter case ignored. TEMPERATURE
+options win over it. FLUID is a whole name: written in the same letter case
+it picks that fluid, otherwise the first that differs only in case. TEMPERATURE
 is read as the program's temperature field reads it: a decimal point or
 comma, no letters (so no exponent) and no blanks.
 
@@ -137,10 +139,7 @@ int run(int argc, char** argv) {
   }
 
   const std::string wanted = utf8_to_cp1252(options.operands[0]);
-  int fluid_index = -1;
-  for (std::size_t i = 0; i < fluids.size() && fluid_index < 0; ++i) {
-    if (equal_ignoring_case(fluids[i].name, wanted)) fluid_index = static_cast<int>(i);
-  }
+  const int fluid_index = find_fluid(fluids, wanted);
   if (fluid_index < 0) return fail("unknown fluid '" + options.operands[0] + "'");
 
   UnitPrefs units;

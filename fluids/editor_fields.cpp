@@ -1,8 +1,8 @@
 // Validation, clearing, reading and filling of the editor's fields.
 #include "fluids/editor_fields.hpp"
 
-#include "calc/cp1252.hpp"
-#include "calc/number_text.hpp"
+#include "text/cp1252.hpp"
+#include "text/number_text.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {

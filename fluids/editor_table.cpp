@@ -3,7 +3,8 @@
 
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_loading.hpp"
-#include "fluids/replace_file.hpp"
+#include "fluids/fluid_names.hpp"
+#include "text/replace_file.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -21,12 +22,11 @@ int load_fluids_for_editor(Dialog& editor, FluidTable& table) {
   editor.set_check(IDC_EDITOR_ANTOINE, true);
   editor.set_check(IDC_EDITOR_WAGNER, false);
 
-  table.clear();
-  for (FluidRecord& record : in_file_order) {
-    // The sorted list tells where the name went; the record goes there too.
-    const int position = editor.list_add(IDC_EDITOR_FLUID_LIST, record.name);
-    table.insert(table.begin() + at(position), std::move(record));
-  }
+  // Sorted once and listed in one go: the list ends as adding each name in
+  // file order would leave it, with every record at its name's position.
+  sort_as_listed(in_file_order);
+  table = std::move(in_file_order);
+  editor.list_fill(IDC_EDITOR_FLUID_LIST, fluid_names(table));
   editor.list_select(IDC_EDITOR_FLUID_LIST, 0);
   return 1;
 }
@@ -38,9 +38,9 @@ int save_fluids(Dialog& editor, const FluidTable& table) {
 }
 
 int insert_fluid(Dialog& editor, FluidTable& table, FluidRecord record) {
-  const std::string name = record.name;
-  editor.list_add(IDC_EDITOR_FLUID_LIST, name);
-  const int position = editor.list_find_exact(IDC_EDITOR_FLUID_LIST, name);
+  // The record goes where the list put its name, even beside names that
+  // differ from it only in letter case.
+  const int position = editor.list_add(IDC_EDITOR_FLUID_LIST, record.name);
   editor.list_select(IDC_EDITOR_FLUID_LIST, position);
   table.insert(table.begin() + at(position), std::move(record));
   return position;

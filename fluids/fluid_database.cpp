@@ -5,8 +5,8 @@
 #include <charconv>
 #include <optional>
 
-#include "calc/cp1252.hpp"
-#include "calc/number_text.hpp"
+#include "text/cp1252.hpp"
+#include "text/number_text.hpp"
 
 namespace quelrin {
 namespace {

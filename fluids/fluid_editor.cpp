@@ -3,6 +3,7 @@
 
 #include "fluids/editor_fields.hpp"
 #include "fluids/editor_table.hpp"
+#include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -75,8 +76,9 @@ void FluidEditor::add_fluid(Dialog& editor) {
       break;
   }
   FluidRecord fluid = fluid_from_fields(editor);
-  // A name already listed, whatever its letter case, is replaced.
-  const int existing = editor.list_find_exact(IDC_EDITOR_FLUID_LIST, fluid.name);
+  // A name already listed is replaced: the one written in the same letter
+  // case when there is one, otherwise the first that differs only in case.
+  const int existing = find_fluid(table_, fluid.name);
   if (existing >= 0) remove_fluid_at(editor, table_, existing);
   insert_fluid(editor, table_, std::move(fluid));
   editor.set_focus(IDC_EDITOR_SAVE);

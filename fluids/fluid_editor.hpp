@@ -3,7 +3,7 @@
 #pragma once
 
 #include "fluids/fluid_record.hpp"
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 
 namespace quelrin {
 

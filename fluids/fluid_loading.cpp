@@ -5,6 +5,7 @@
 #include <new>
 
 #include "fluids/fluid_database.hpp"
+#include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -36,7 +37,7 @@ int load_fluids_for_main(Dialog& window, FluidTable& table) {
   FluidTable loaded;
   if (read_database_for(window, loaded) != 0) return 1;
   table = std::move(loaded);
-  for (const FluidRecord& fluid : table) window.list_add(IDC_FLUID_LIST, fluid.name);
+  window.list_fill(IDC_FLUID_LIST, fluid_names(table));
   window.list_select(IDC_FLUID_LIST, 0);
   return 0;
 }

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/cp1252.hpp"
-#include "fluids/replace_file.hpp"
+#include "text/cp1252.hpp"
+#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {

@@ -2,7 +2,7 @@
 // of the temperature field and of the pressure result.
 #pragma once
 
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {

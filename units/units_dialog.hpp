@@ -2,7 +2,7 @@
 // radio buttons and stored in prefs.dat on OK.
 #pragma once
 
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "platform/headless/word_sort.hpp"
+#include "text/word_sort.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -88,6 +88,13 @@ int HeadlessDialog::list_add(int id, std::string_view text) {
   list->entries.insert(position, std::string(text));
   if (list->selection >= index) ++list->selection;  // the selected entry stays selected
   return index;
+}
+
+void HeadlessDialog::list_fill(int id, const std::vector<std::string_view>& entries) {
+  if (ControlState* list = find_list(id)) {
+    list->entries.assign(entries.begin(), entries.end());
+    list->selection = -1;
+  }
 }
 
 void HeadlessDialog::list_reset(int id) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/dialog.hpp"
+#include "dialog/dialog.hpp"
 #include "platform/headless/resource_script.hpp"
 
 namespace quelrin {
@@ -42,6 +42,7 @@ class HeadlessDialog final : public Dialog {
   int list_count(int id) override;
   std::string list_text(int id, int index) override;
   void list_delete(int id, int index) override;
+  void list_fill(int id, const std::vector<std::string_view>& entries) override;
   void set_check(int id, bool checked) override;
   void check_radio(int first_id, int last_id, int checked_id) override;
   bool is_checked(int id) override;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "platform/headless/headless_dialog.hpp"
 
 namespace quelrin {

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "calc/message.hpp"
-#include "platform/dialog.hpp"
+#include "text/message.hpp"
+#include "dialog/dialog.hpp"
 #include "platform/headless/resource_script.hpp"
 
 namespace quelrin {

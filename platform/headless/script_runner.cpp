@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "platform/headless/headless_dialog.hpp"
 
 namespace quelrin {

@@ -1,7 +1,7 @@
 // Transcript lines, converted to UTF-8 at this edge.
 #include "platform/headless/transcript.hpp"
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 
 namespace quelrin {
 namespace {

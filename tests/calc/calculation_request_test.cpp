@@ -8,7 +8,7 @@
 
 #include "calc/correlations.hpp"
 #include "calc/fugacity_iteration.hpp"
-#include "calc/number_text.hpp"
+#include "text/number_text.hpp"
 #include "calc/recorded_report.hpp"
 #include "tests/support/equations.hpp"
 #include "tests/support/sample_fluids.hpp"

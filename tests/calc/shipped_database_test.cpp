@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/calculation_request.hpp"
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "calc/recorded_report.hpp"
 #include "fluids/fluid_database.hpp"
 #include "tests/support/equations.hpp"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace quelrin {

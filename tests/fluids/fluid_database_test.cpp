@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <random>
 
-#include "fluids/replace_file.hpp"
+#include "text/replace_file.hpp"
 #include "tests/support/sample_fluids.hpp"
 #include "tests/support/temp_dir.hpp"
 

@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "headless_fixture.hpp"
 #include "platform/headless/program_resources.hpp"
 #include "resources/resource_ids.h"
+#include "tests/support/list_box_order.hpp"
 
 namespace quelrin {
 namespace {
@@ -74,6 +76,25 @@ TEST_F(Lists, UnsortedListsAppendAndSortedListsInsertWithTheSelectionFollowing) 
   HeadlessDialog& main = open(IDD_MAIN);
   main.list_add(IDC_EQUATION_LIST, "Van der Waals");
   EXPECT_EQ(main.list_add(IDC_EQUATION_LIST, "Peng-Robinson"), 1);
+}
+
+TEST_F(Lists, SortedListReproducesTheListBoxOrderFromAnyInsertionOrder) {
+  for (const std::vector<std::string>& names :
+       {std::vector<std::string>(test::LIST_BOX_ORDER.rbegin(), test::LIST_BOX_ORDER.rend()),
+        test::shuffled_list_box_order()}) {
+    HeadlessDialog& editor = open(IDD_EDITOR);
+    for (const std::string& name : names) editor.list_add(IDC_EDITOR_FLUID_LIST, name);
+    EXPECT_EQ(editor.control(IDC_EDITOR_FLUID_LIST)->entries, test::LIST_BOX_ORDER);
+  }
+}
+
+TEST_F(Lists, FillTakesTheEntriesAsGivenAndSelectsNone) {
+  HeadlessDialog& editor = open(IDD_EDITOR);
+  editor.list_add(IDC_EDITOR_FLUID_LIST, "Metano");
+  editor.list_select(IDC_EDITOR_FLUID_LIST, 0);
+  editor.list_fill(IDC_EDITOR_FLUID_LIST, {"Zinco", "Ar"});
+  EXPECT_THAT(editor.control(IDC_EDITOR_FLUID_LIST)->entries, ElementsAre("Zinco", "Ar"));
+  EXPECT_EQ(editor.list_selection(IDC_EDITOR_FLUID_LIST), -1);
 }
 
 TEST_F(Lists, DeletingTheSelectedEntryLeavesNoneSelected) {

@@ -1,5 +1,5 @@
 // Windows-1252 character classes and conversions.
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 
 #include <array>
 #include <cstdint>

@@ -1,13 +1,12 @@
 // Word sort: compares names level by level, as the Windows list box does.
-#include "platform/headless/word_sort.hpp"
+#include "text/word_sort.hpp"
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 #include <utility>
-#include <vector>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 
 namespace quelrin {
 namespace {
@@ -66,23 +65,36 @@ LetterWeight letter_weight(char c) {
   return other_letter(lower);
 }
 
-// The three levels of one name, then the tie-breaking marks with where they stand.
-struct SortKey {
-  std::vector<int> primary;
-  std::vector<int> accents;
-  std::vector<std::pair<std::size_t, char>> marks;
-};
+// Weights are stored one more than they are, so that the 0 closing each level
+// sorts a name before every longer name it begins.
+void put_weight(std::string& key, int weight) {
+  key.push_back(static_cast<char>((weight + 1) >> 8));
+  key.push_back(static_cast<char>((weight + 1) & 0xFF));
+}
 
-SortKey sort_key(std::string_view name) {
-  SortKey key;
-  auto add = [&key](int primary, Accent accent) {
-    key.primary.push_back(primary);
-    key.accents.push_back(accent);
+void put_count(std::string& key, std::size_t count) {
+  for (int shift = 24; shift >= 0; shift -= 8) key.push_back(static_cast<char>((count >> shift) & 0xFF));
+}
+
+}  // namespace
+
+std::string word_sort_key(std::string_view name) {
+  std::string primary;
+  std::string accents;
+  std::string marks;
+  std::size_t mark_count = 0;
+  auto add = [&](int weight, Accent accent) {
+    put_weight(primary, weight);
+    accents.push_back(static_cast<char>(accent + 1));
   };
   for (char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '-' || c == '\'' || byte == 0xAD) {  // 0xAD: soft hyphen
-      key.marks.emplace_back(key.primary.size(), c);
+      // Where the mark stands (among the weighed characters), then which mark
+      // it is: soft hyphen, then apostrophe, then hyphen.
+      put_count(marks, primary.size() / 2);
+      marks.push_back(static_cast<char>(byte ^ 0x80));
+      ++mark_count;
     } else if (c >= '0' && c <= '9') {
       add(DIGIT + (c - '0'), NONE);
     } else if (!is_cp1252_letter(c)) {
@@ -93,25 +105,19 @@ SortKey sort_key(std::string_view name) {
       for (char base : weight.base) add(LETTER + static_cast<int>(ALPHABET.find(base)), weight.accent);
     }
   }
+  // Letters first, then accents; a name without marks comes before the same
+  // letters with them, and marks break the last ties.
+  std::string key = std::move(primary);
+  key.append(2, '\0');
+  key += accents;
+  key.push_back('\0');
+  put_count(key, mark_count);
+  key += marks;
   return key;
 }
 
-template <typename Sequence>
-int compare_sequences(const Sequence& a, const Sequence& b) {
-  if (a < b) return -1;
-  return b < a ? 1 : 0;
-}
-
-}  // namespace
-
 int word_sort_compare(std::string_view a, std::string_view b) {
-  const SortKey ka = sort_key(a);
-  const SortKey kb = sort_key(b);
-  if (const int order = compare_sequences(ka.primary, kb.primary); order != 0) return order;
-  if (const int order = compare_sequences(ka.accents, kb.accents); order != 0) return order;
-  // A name without marks comes before the same letters with them.
-  if (ka.marks.size() != kb.marks.size()) return ka.marks.size() < kb.marks.size() ? -1 : 1;
-  return compare_sequences(ka.marks, kb.marks);
+  return word_sort_key(a).compare(word_sort_key(b));
 }
 
 }  // namespace quelrin

@@ -1,5 +1,5 @@
 // Windows-1252 letters, case-blind comparison and the UTF-8 conversions.
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 
 #include <gtest/gtest.h>
 

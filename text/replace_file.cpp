@@ -1,5 +1,5 @@
 // Whole-file replacement through a temporary file and a rename.
-#include "fluids/replace_file.hpp"
+#include "text/replace_file.hpp"
 
 #include <cstdio>
 #include <filesystem>

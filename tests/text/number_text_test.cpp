@@ -1,6 +1,6 @@
 // Locale-free number text: "%g" formatting, exact formatting for files, and
 // the atof-like and whole-token readers, also under a decimal-comma locale.
-#include "calc/number_text.hpp"
+#include "text/number_text.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Locale-free number formatting and reading over <charconv>.
-#include "calc/number_text.hpp"
+#include "text/number_text.hpp"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-#include "calc/cp1252.hpp"
+#include "text/cp1252.hpp"
 
 namespace quelrin {
 namespace {

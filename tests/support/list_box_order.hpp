@@ -1,0 +1,26 @@
+// An order read off a real Windows sorted list box (code page 1252).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quelrin::test {
+
+inline const std::vector<std::string> LIST_BOX_ORDER = {
+    "_x",      "10-x",      "1-Buteno", "2-x",      "a b",           "ab",         "a'b",
+    "ac",      "a-c",       "Acetona",  "Ácido-acético", "agua",     "Água",       "Amônia",
+    "Ar",      "Benzeno",   "Butano",   "CO2",      "Etano",         "Etanol",     "Éter-etílico",
+    "i-Butano", "Isobutano", "Metano",  "Metanol",  "nButano",       "n-Butano",   "nHexano",
+    "n-Hexano", "Nitrogênio", "Óleo",   "Oxigênio", "Ozônio",        "R134a",      "R-134a",
+    "R22",     "R-22",      "Tolueno",  "Zinco"};
+
+// The same names in an order far from sorted.
+inline std::vector<std::string> shuffled_list_box_order() {
+  std::vector<std::string> shuffled;
+  for (std::size_t start : {5u, 2u, 0u, 6u, 3u, 1u, 4u}) {
+    for (std::size_t i = start; i < LIST_BOX_ORDER.size(); i += 7) shuffled.push_back(LIST_BOX_ORDER[i]);
+  }
+  return shuffled;
+}
+
+}  // namespace quelrin::test
