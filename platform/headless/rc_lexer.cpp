@@ -157,6 +157,8 @@ class Lexer {
     while (end < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[end]))
                                      : std::isdigit(static_cast<unsigned char>(text[end])))) {
       token.value = token.value * (hex ? 16 : 10) + digit_value(text[end]);
+      // Resource numbers are 32 bits wide; a longer one would overflow here.
+      if (token.value > 0xFFFFFFFFLL) throw RcSyntaxError{error_at(token, "number out of range")};
       ++end;
     }
     while (end < text.size() && std::string_view("LlUu").find(text[end]) != std::string_view::npos) ++end;

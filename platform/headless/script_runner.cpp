@@ -2,7 +2,6 @@
 #include "platform/headless/script_runner.hpp"
 
 #include <charconv>
-#include <cstdlib>
 #include <iostream>
 
 #include "text/cp1252.hpp"
@@ -18,6 +17,12 @@ std::pair<std::string_view, std::string_view> split_word(std::string_view text) 
   return {text.substr(0, blank), text.substr(blank + 1)};
 }
 
+// Thrown by stop() and caught in run(): the run ends wherever it stands, the
+// dialogs still open simply unwound.
+struct RunStopped {
+  int status;
+};
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::vector<std::string> lines, const ResourceScript& resources,
@@ -25,12 +30,16 @@ ScriptRunner::ScriptRunner(std::vector<std::string> lines, const ResourceScript&
     : lines_(std::move(lines)), out_(out), transcript_(out), host_(resources, *this, transcript_) {}
 
 int ScriptRunner::run(Program program) {
-  std::string_view verb;
-  std::string_view rest;
-  while (next_line(verb, rest)) {
-    if (verb != "start") stop(2, "no dialog open");
-    numbers(rest, 0);
-    transcript_.program_exited(program(host_));
+  try {
+    std::string_view verb;
+    std::string_view rest;
+    while (next_line(verb, rest)) {
+      if (verb != "start") stop(2, "no dialog open");
+      numbers(rest, 0);
+      transcript_.program_exited(program(host_));
+    }
+  } catch (const RunStopped& stopped) {
+    return stopped.status;
   }
   out_.flush();
   return 0;
@@ -125,7 +134,7 @@ int ScriptRunner::number(std::string_view text) {
 void ScriptRunner::stop(int status, std::string_view reason) {
   out_.flush();
   if (!reason.empty()) std::cerr << "quelrin-script: line " << next_ << ": " << reason << '\n';
-  std::exit(status);
+  throw RunStopped{status};
 }
 
 }  // namespace quelrin

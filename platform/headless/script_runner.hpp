@@ -35,8 +35,8 @@ class ScriptRunner final : public HeadlessUser {
   ScriptRunner(std::vector<std::string> lines, const ResourceScript& resources, std::ostream& out);
 
   // Runs the whole script with `program` as what `start` starts; returns
-  // the runner's exit status, unless the run stops inside a dialog, which
-  // ends the process.
+  // the runner's exit status. A run that stops inside a dialog leaves the
+  // program there: its dialogs are unwound without being closed.
   int run(Program program);
 
   // Performs the next script line on the dialog on top.

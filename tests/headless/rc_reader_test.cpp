@@ -230,6 +230,10 @@ TEST(ResourceScriptSyntax, ErrorsNameFileAndLine) {
   EXPECT_EQ(read("1 DIALOG 0, 0, 1, 1\n{\n  SLIDER 1, 0, 0, 1, 1\n}").error,
             "test.rc:3: unsupported control SLIDER");
   EXPECT_EQ(read("#define F(x) x").error, "test.rc:1: macros with arguments are not supported");
+  // Longer than 32 bits, in either base: refused before the value overflows.
+  EXPECT_EQ(read("\n10000000000000000000000 DIALOG 0, 0, 1, 1").error, "test.rc:2: number out of range");
+  EXPECT_EQ(read("1 DIALOG 0x100000000, 0, 1, 1").error, "test.rc:1: number out of range");
+  EXPECT_EQ(read("1 DIALOG 0xFFFFFFFF, 0, 1, 1").error, "test.rc:1: number out of range");
 }
 
 }  // namespace

@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# Saves dados.txt (from the fluid editor) and prefs.dat (from the units
+# dialog) through the real program while each step of the file replacement
+# fails in turn, through fault_shim: the temporary file's creation, its
+# permission bits, each write, a full disk, the flush, the close and the
+# rename. Each time the old file must stay byte for byte as it was, the
+# program's message must appear, no temporary file may be left and the
+# program must go on calculating. Then the same on a real file system: a
+# dados.txt that is a symbolic link, permission bits kept, a read-only file
+# and a read-only folder.
+# Usage: run_file_faults.sh QUELRIN_SCRIPT FAULT_SHIM DATABASE
+set -uo pipefail
+
+runner=$1
+shim=$2
+database=$3
+top=$(mktemp -d)
+trap 'chmod -R u+w "$top"; rm -rf "$top"' EXIT
+failures=0
+# The shim comes before a sanitizer runtime that the program may load.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
+
+fail() {
+  echo "FAIL [$case]: $*"
+  failures=$((failures + 1))
+}
+
+# Adds a fluid in the editor and saves; the editor is left, then nitrogen at
+# 90 K is calculated in the main window.
+cat > "$top/dados.script" <<'SCRIPT'
+start
+click 1050
+type 307 Fluido-novo
+click 306
+type 312 40
+type 313 300
+type 314 0.1
+click 303
+click 324
+click 325
+pick 102 1
+type 103 90
+click 1
+show 104
+escape
+SCRIPT
+# Chooses atm in the units dialog, then calculates as above.
+cat > "$top/prefs.script" <<'SCRIPT'
+start
+click 1080
+click 404
+click 401
+pick 102 1
+type 103 90
+click 1
+show 104
+escape
+SCRIPT
+
+# A fresh folder holding the shipped dados.txt and prefs.dat "0 0".
+fresh() {
+  work=$top/$1
+  rm -rf "$work"
+  mkdir -p "$work"
+  cp "$database" "$work/dados.txt"
+  printf '0 0' > "$work/prefs.dat"
+  cp "$work/dados.txt" "$top/dados.before"
+  cp "$work/prefs.dat" "$top/prefs.before"
+}
+
+# run FILE [VAR=VALUE...]: the script of FILE (dados or prefs) in $work.
+run() {
+  local file=$1
+  shift
+  status=0
+  (cd "$work" && env "$@" "$runner" "$top/$file.script") > "$top/transcript" 2> "$top/stderr" || status=$?
+}
+
+saving_message() {
+  printf 'message error "Erro!" "Não foi possível salvar o arquivo '"'"'%s'"'"'."' "$1"
+}
+
+# The run went on to the end after whatever happened to the save.
+check_went_on() {
+  [ "$status" = 0 ] || fail "exit status $status: $(cat "$top/stderr")"
+  grep -q '^104 text "[0-9]' "$top/transcript" || fail "no pressure calculated afterwards"
+  tail -n 1 "$top/transcript" | grep -qx 'exit 0' || fail "the program did not end normally"
+}
+
+check_no_stray_file() {
+  local folder=$1
+  shift
+  local left
+  left=$(cd "$folder" && ls -A | sort | tr '\n' ' ')
+  [ "$left" = "$* " ] || fail "files left in $folder: $left(expected $*)"
+}
+
+# check_refused FILE: the save of FILE failed, visibly and harmlessly.
+check_refused() {
+  local file=$1.${2:-txt}
+  grep -qxF "$(saving_message "$file")" "$top/transcript" || fail "no message for $file"
+  cmp -s "$top/$1.before" "$work/$file" || fail "$file changed"
+  check_no_stray_file "$work" dados.txt prefs.dat
+  check_went_on
+}
+
+check_saved() {
+  local file=$1.${2:-txt}
+  grep -q '^message' "$top/transcript" && fail "unexpected message: $(grep '^message' "$top/transcript")"
+  cmp -s "$top/$1.before" "$work/$file" && fail "$file not written"
+  check_no_stray_file "$work" dados.txt prefs.dat
+  check_went_on
+}
+
+faults=0
+for target in dados:txt:256 prefs:dat:1; do
+  IFS=: read -r name extension chunk <<< "$target"
+  for call in mkstemp fchmod fsync close rename write; do
+    for error in EIO ENOSPC; do
+      [ "$error" = ENOSPC ] && [ "$call" != write ] && [ "$call" != mkstemp ] && continue
+      at=1
+      while :; do
+        case="$name.$extension: $call $at fails with $error"
+        fresh faults
+        rm -f "$top/log"
+        run "$name" LD_PRELOAD="$shim" QUELRIN_FAULT_CALL=$call QUELRIN_FAULT_AT=$at \
+            QUELRIN_FAULT_ERRNO=$error QUELRIN_WRITE_CHUNK=$chunk QUELRIN_FAULT_LOG="$top/log"
+        if [ ! -s "$top/log" ]; then
+          # Past the last call: the save went through.
+          [ "$at" -gt 1 ] || fail "the save never calls $call"
+          check_saved "$name" "$extension"
+          break
+        fi
+        faults=$((faults + 1))
+        check_refused "$name" "$extension"
+        [ "$call" = write ] || break
+        at=$((at + 1))
+      done
+    done
+  done
+done
+
+case="dados.txt through a symbolic link"
+fresh link
+mkdir "$work/real"
+mv "$work/dados.txt" "$work/real/base.txt"
+ln -s real/base.txt "$work/dados.txt"
+run dados LD_PRELOAD="$shim" QUELRIN_FAULT_CALL=rename
+check_refused dados
+[ -L "$work/dados.txt" ] || fail "the link was replaced by a failed save"
+check_no_stray_file "$work/real" base.txt
+run dados
+[ -L "$work/dados.txt" ] || fail "the link was replaced by a file"
+cmp -s "$top/dados.before" "$work/real/base.txt" && fail "the link's target was not written"
+grep -q '^Fluido-novo ' "$work/real/base.txt" || fail "the new fluid is not in the link's target"
+check_no_stray_file "$work/real" base.txt
+
+case="permission bits kept"
+fresh bits
+chmod 640 "$work/prefs.dat"
+chmod 604 "$work/dados.txt"
+run prefs
+check_saved prefs dat
+run dados
+[ "$(stat -c %a "$work/prefs.dat")" = 640 ] || fail "prefs.dat now $(stat -c %a "$work/prefs.dat")"
+[ "$(stat -c %a "$work/dados.txt")" = 604 ] || fail "dados.txt now $(stat -c %a "$work/dados.txt")"
+
+case="read-only files"
+fresh read-only
+chmod 444 "$work/dados.txt" "$work/prefs.dat"
+run dados
+check_refused dados
+run prefs
+check_refused prefs dat
+
+# Root writes into any folder whatever its bits; the shim's EACCES from
+# mkstemp above stands for it there.
+if [ "$(id -u)" != 0 ]; then
+  case="read-only folder"
+  fresh read-only-folder
+  chmod 555 "$work"
+  run dados
+  check_refused dados
+  run prefs
+  check_refused prefs dat
+fi
+
+echo "$faults injected faults, $failures failures"
+[ "$failures" = 0 ]
