@@ -10,13 +10,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
   quelrin::UnitPrefs prefs{2, 3};
-  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs), "an existing file is read");
+  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs) == quelrin::PrefsRead::read, "an existing file is read");
   require(quelrin::is_pressure_unit(prefs.pressure_unit), "a pressure unit of the list");
   require(quelrin::is_temperature_unit(prefs.temperature_unit), "a temperature unit of the list");
 
   require(quelrin::write_prefs_file(quelrin::PREFS_FILE, prefs), "the choice is written");
   quelrin::UnitPrefs again{0, 0};
-  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, again), "what was written is read");
+  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, again) == quelrin::PrefsRead::read,
+          "what was written is read");
   require(again.pressure_unit == prefs.pressure_unit && again.temperature_unit == prefs.temperature_unit,
           "the same choice reads back");
   directory.require_no_stray_file();
