@@ -25,12 +25,22 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Adds a fluid in the editor and saves; the editor is left, then nitrogen at
-# 90 K is calculated in the main window.
-cat > "$top/dados.script" <<'SCRIPT'
+# The shipped database as the editor saves it, in its sorted order, so that
+# a save moves no fluid of the main window's list; where nitrogen is in it.
+sorted=$top/sorted.txt
+mkdir "$top/first-save"
+cp "$database" "$top/first-save/dados.txt"
+printf 'start\nclick 1050\nclick 324\nclick 325\nescape\n' |
+  (cd "$top/first-save" && "$runner") > /dev/null
+cp "$top/first-save/dados.txt" "$sorted"
+nitrogen=$(($(grep -an '^Nitrog' "$sorted" | cut -d: -f1) - 2))
+
+# Adds a fluid that sorts last in the editor and saves; the editor is left,
+# then nitrogen at 90 K is calculated in the main window.
+cat > "$top/dados.script" <<SCRIPT
 start
 click 1050
-type 307 Fluido-novo
+type 307 Zzz-novo
 click 306
 type 312 40
 type 313 300
@@ -38,19 +48,19 @@ type 314 0.1
 click 303
 click 324
 click 325
-pick 102 1
+pick 102 $nitrogen
 type 103 90
 click 1
 show 104
 escape
 SCRIPT
 # Chooses atm in the units dialog, then calculates as above.
-cat > "$top/prefs.script" <<'SCRIPT'
+cat > "$top/prefs.script" <<SCRIPT
 start
 click 1080
 click 404
 click 401
-pick 102 1
+pick 102 $nitrogen
 type 103 90
 click 1
 show 104
@@ -62,7 +72,7 @@ fresh() {
   work=$top/$1
   rm -rf "$work"
   mkdir -p "$work"
-  cp "$database" "$work/dados.txt"
+  cp "$sorted" "$work/dados.txt"
   printf '0 0' > "$work/prefs.dat"
   cp "$work/dados.txt" "$top/dados.before"
   cp "$work/prefs.dat" "$top/prefs.before"
@@ -142,18 +152,18 @@ done
 
 case="dados.txt through a symbolic link"
 fresh link
-mkdir "$work/real"
-mv "$work/dados.txt" "$work/real/base.txt"
-ln -s real/base.txt "$work/dados.txt"
+mkdir -p "$top/linked"
+mv "$work/dados.txt" "$top/linked/base.txt"
+ln -s ../linked/base.txt "$work/dados.txt"
 run dados LD_PRELOAD="$shim" QUELRIN_FAULT_CALL=rename
 check_refused dados
 [ -L "$work/dados.txt" ] || fail "the link was replaced by a failed save"
-check_no_stray_file "$work/real" base.txt
+check_no_stray_file "$top/linked" base.txt
 run dados
 [ -L "$work/dados.txt" ] || fail "the link was replaced by a file"
-cmp -s "$top/dados.before" "$work/real/base.txt" && fail "the link's target was not written"
-grep -q '^Fluido-novo ' "$work/real/base.txt" || fail "the new fluid is not in the link's target"
-check_no_stray_file "$work/real" base.txt
+cmp -s "$top/dados.before" "$top/linked/base.txt" && fail "the link's target was not written"
+grep -aq '^Zzz-novo ' "$top/linked/base.txt" || fail "the new fluid is not in the link's target"
+check_no_stray_file "$top/linked" base.txt
 
 case="permission bits kept"
 fresh bits

@@ -46,8 +46,9 @@ for setup in ${setups[@]+"${setups[@]}"}; do
   fi
 done
 
+# QUELRIN_SCENARIO_WRAPPER: a command that runs the runner, such as valgrind.
 status=0
-(cd "$work" && "$runner" "$script") > "$out/transcript" 2> "$out/stderr" || status=$?
+(cd "$work" && ${QUELRIN_SCENARIO_WRAPPER:-} "$runner" "$script") > "$out/transcript" 2> "$out/stderr" || status=$?
 
 # Writing a new scenario: QUELRIN_UPDATE_EXPECTED=1 saves the transcript as
 # NAME.expected, to be read and checked by hand before it is committed.
