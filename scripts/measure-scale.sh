@@ -42,13 +42,13 @@ best_time() {
     end=$(date +%s.%N)
     best=$(echo "$start $end ${best:-999}" | awk '{ t = $2 - $1; print (t < $3 ? t : $3) }')
   done
-  printf '%-40s %6.2f s\n' "$2" "$best"
+  printf '%-44s %6.2f s\n' "$2" "$best"
 }
 
 echo "$fluids fluids, $(wc -c < generated.txt) bytes"
 best_time main-window.script "main window opened and closed"
-best_time editor.script "  and the fluid editor opened and left"
-best_time calculation.script "  and a calculation on the last fluid"
+best_time editor.script "main window, fluid editor opened and left"
+best_time calculation.script "main window, calculation on the last fluid"
 grep '^104 text' transcript | sed 's/^/    /'
-best_time save.script "  and the editor's save"
+best_time save.script "main window, fluid editor, save"
 cmp generated.txt dados.txt && echo "    the saved file is identical"

@@ -126,8 +126,11 @@ faults=0
 for target in dados:txt:256 prefs:dat:1; do
   IFS=: read -r name extension chunk <<< "$target"
   for call in mkstemp fchmod fsync close rename write; do
-    for error in EIO ENOSPC; do
+    # A full disk fails the temporary's creation or a write; a read-only
+    # folder its creation.
+    for error in EIO ENOSPC EACCES; do
       [ "$error" = ENOSPC ] && [ "$call" != write ] && [ "$call" != mkstemp ] && continue
+      [ "$error" = EACCES ] && [ "$call" != mkstemp ] && continue
       at=1
       while :; do
         case="$name.$extension: $call $at fails with $error"
@@ -184,7 +187,7 @@ run prefs
 check_refused prefs dat
 
 # Root writes into any folder whatever its bits; the shim's EACCES from
-# mkstemp above stands for it there.
+# mkstemp above stands for a read-only folder there.
 if [ "$(id -u)" != 0 ]; then
   case="read-only folder"
   fresh read-only-folder

@@ -71,9 +71,17 @@ class ProgramDirectory {
  public:
   ProgramDirectory() {
     shipped_database_ = read_file(QUELRIN_DATA_DIR "/dados.txt");
-    char name[] = "/tmp/quelrin-fuzz-XXXXXX";
-    require(mkdtemp(name) != nullptr, "a scratch directory");
+    // In memory where there is such a file system: each save flushes to disk.
+    std::string name = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    name += "/quelrin-fuzz-XXXXXX";
+    require(mkdtemp(name.data()) != nullptr, "a scratch directory");
     std::filesystem::current_path(name);
+    path_ = name;
+  }
+
+  ~ProgramDirectory() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
   }
 
   void reset() const {
@@ -91,6 +99,7 @@ class ProgramDirectory {
 
  private:
   std::string shipped_database_;
+  std::string path_;
 };
 
 }  // namespace quelrin::fuzz
