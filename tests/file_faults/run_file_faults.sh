@@ -35,39 +35,15 @@ printf 'start\nclick 1050\nclick 324\nclick 325\nescape\n' |
 cp "$top/first-save/dados.txt" "$sorted"
 nitrogen=$(($(grep -an '^Nitrog' "$sorted" | cut -d: -f1) - 2))
 
-# Adds a fluid that sorts last in the editor and saves; the editor is left,
-# then nitrogen at 90 K is calculated in the main window.
-cat > "$top/dados.script" <<SCRIPT
-start
-click 1050
-type 307 Zzz-novo
-click 306
-type 312 40
-type 313 300
-type 314 0.1
-click 303
-click 324
-click 325
-pick 102 $nitrogen
-type 103 90
-click 1
-show 104
-escape
-SCRIPT
-# Chooses atm in the units dialog, then calculates as above.
-cat > "$top/prefs.script" <<SCRIPT
-start
-click 1080
-click 404
-click 401
-pick 102 $nitrogen
-type 103 90
-click 1
-show 104
-escape
-SCRIPT
+# Each script saves, then goes on in the main window: nitrogen at 90 K.
+calculation=$(printf 'pick 102 %d\ntype 103 90\nclick 1\nshow 104\nescape' "$nitrogen")
+# Adds a fluid that sorts last in the editor, saves and leaves the editor.
+printf 'start\nclick 1050\ntype 307 Zzz-novo\nclick 306\ntype 312 40\ntype 313 300\ntype 314 0.1
+click 303\nclick 324\nclick 325\n%s\n' "$calculation" > "$top/dados.script"
+# Chooses atm in the units dialog.
+printf 'start\nclick 1080\nclick 404\nclick 401\n%s\n' "$calculation" > "$top/prefs.script"
 
-# A fresh folder holding the shipped dados.txt and prefs.dat "0 0".
+# A fresh folder holding the sorted dados.txt and prefs.dat "0 0".
 fresh() {
   work=$top/$1
   rm -rf "$work"
