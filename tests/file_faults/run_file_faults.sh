@@ -11,9 +11,9 @@
 # Usage: run_file_faults.sh QUELRIN_SCRIPT FAULT_SHIM DATABASE
 set -uo pipefail
 
-runner=$1
-shim=$2
-database=$3
+runner=$(realpath "$1")
+shim=$(realpath "$2")
+database=$(realpath "$3")
 top=$(mktemp -d)
 trap 'chmod -R u+w "$top"; rm -rf "$top"' EXIT
 failures=0
