@@ -78,10 +78,12 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
     if (messages_ != before) return;
     std::vector<std::string> typed;
     for (int id : FIELDS) typed.push_back(text_of(editor, id));
+    // A longer name is kept cut to what the file can hold.
+    const std::string name = typed[0].substr(0, quelrin::MAX_NAME_BYTES);
     const int selected = editor.control(IDC_EDITOR_FLUID_LIST)->selection;
-    require(selected >= 0 && list_of(editor)[selected] == typed[0], "the added fluid is selected");
+    require(selected >= 0 && list_of(editor)[selected] == name, "the added fluid is selected", name);
     editor.double_click(IDC_EDITOR_FLUID_LIST);
-    require(text_of(editor, IDC_EDITOR_NAME) == typed[0], "the added fluid shows its name");
+    require(text_of(editor, IDC_EDITOR_NAME) == name, "the added fluid shows its name", name);
     const bool wagner = editor.control(IDC_EDITOR_WAGNER)->checked;
     for (std::size_t i = 1; i < typed.size(); ++i) {
       if (FIELDS[i] == IDC_EDITOR_CONSTANT_4 && !wagner) continue;
