@@ -1,11 +1,13 @@
 // One successive-substitution frame, four sets of equation parameters.
 #include "calc/fugacity_iteration.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "calc/cubic_solver.hpp"
+#include "calc/g_text.hpp"
 #include "calc/gas_constant.hpp"
-#include "text/number_text.hpp"
 #include "calc/peng_robinson.hpp"
 
 namespace quelrin {
@@ -98,8 +100,16 @@ struct VanDerWaals {
   }
 };
 
+// "f(v) = %g;    f(l) = %g", formed on the stack.
 void append_fugacity_line(CalcReport& report, double phi_v, double phi_l) {
-  report.append_log_line("f(v) = " + format_g(phi_v) + ";    f(l) = " + format_g(phi_l));
+  static constexpr std::string_view VAPOUR = "f(v) = ";
+  static constexpr std::string_view LIQUID = ";    f(l) = ";
+  char line[VAPOUR.size() + LIQUID.size() + 2 * G_TEXT_ROOM];
+  char* end = std::copy(VAPOUR.begin(), VAPOUR.end(), line);
+  end = write_g(end, phi_v);
+  end = std::copy(LIQUID.begin(), LIQUID.end(), end);
+  end = write_g(end, phi_l);
+  report.append_log_line(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 template <class Equation>
@@ -116,7 +126,7 @@ double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& 
 
     const double phi_v = std::exp(Equation::ln_phi(roots.vapour, d));
     const double phi_l = std::exp(Equation::ln_phi(roots.liquid, d));
-    append_fugacity_line(report, phi_v, phi_l);
+    if (report.keeps_log_lines()) append_fugacity_line(report, phi_v, phi_l);
     ++k;
 
     const double ratio = phi_l / phi_v;
