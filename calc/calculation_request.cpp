@@ -8,7 +8,7 @@
 #include "calc/cubic_solver.hpp"
 #include "calc/envelope_estimate.hpp"
 #include "calc/fugacity_iteration.hpp"
-#include "calc/g_text.hpp"
+#include "text/g_text.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {

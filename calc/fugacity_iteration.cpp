@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "calc/cubic_solver.hpp"
-#include "calc/g_text.hpp"
 #include "calc/gas_constant.hpp"
 #include "calc/peng_robinson.hpp"
+#include "text/g_text.hpp"
 
 namespace quelrin {
 namespace {
