@@ -38,6 +38,10 @@ CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& f)
   }
 }
 
+double attraction_at(int equation, double t_k, const CubicParameters& parameters) {
+  return equation == REDLICH_KWONG ? parameters.a / std::sqrt(t_k) : parameters.a;
+}
+
 Attraction attraction(int equation, double t_k, const FluidRecord& f) {
   const double a = cubic_parameters(equation, t_k, f).a;
   switch (equation) {
@@ -50,7 +54,7 @@ Attraction attraction(int equation, double t_k, const FluidRecord& f) {
       return {a, -a * m / (root * std::sqrt(t_k * f.tc))};
     }
     case REDLICH_KWONG: {
-      const double a_t = a / std::sqrt(t_k);
+      const double a_t = attraction_at(equation, t_k, {a, 0.0});
       return {a_t, -a_t / (2.0 * t_k)};
     }
     default:

@@ -20,6 +20,9 @@ struct CubicParameters {
 
 CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& fluid);
 
+// a_T of the parameters at T: a itself but for Redlich-Kwong, a / sqrt(T).
+double attraction_at(int equation, double t_k, const CubicParameters& parameters);
+
 // The equation's attraction at T as it acts in A = a_T P / (R T)², and its
 // temperature derivative: what the departure functions need.
 struct Attraction {
