@@ -1,23 +1,16 @@
 // The shipped database, read once for the benchmarks that need real fluids.
 #pragma once
 
-#include <cstdio>
 #include <stdexcept>
-#include <string>
 
-#include "fluids/fluid_database.hpp"
+#include "tests/support/shipped_fluids.hpp"
 
 namespace quelrin::bench {
 
 inline const FluidTable& shipped_fluids() {
   static const FluidTable fluids = [] {
-    FluidTable table;
-    std::string reason;
-    std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
-    if (!file || !parse_fluid_database(file, table, reason)) {
-      throw std::runtime_error("cannot read the shipped database: " + reason);
-    }
-    std::fclose(file);
+    FluidTable table = test::read_shipped_fluids();
+    if (table.empty()) throw std::runtime_error("cannot read the shipped database");
     return table;
   }();
   return fluids;

@@ -84,6 +84,7 @@ double equation_critical_temperature(int equation, const FluidRecord& fluid) {
 }
 
 int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid, double& t_k) {
+  if (!(p_bar > 0.0)) return SATURATION_BELOW_RANGE;
   double hi = equation_critical_temperature(equation, fluid);
   SaturationState state;
   // The critical pressure: the saturation pressure just below the critical T.
@@ -105,10 +106,11 @@ int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid,
   for (int i = 0; i < BISECTIONS; ++i) {
     if (solve_saturation(equation, t, fluid, state) != SATURATION_SOLVED) break;
     const double miss = std::log(state.p_bar / p_bar);
+    if (miss == 0.0) break;
     if (miss < 0.0) lo = t; else hi = t;
     double next = t - miss * state.p_bar / state.dp_dt;
     if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2.0;
-    if (std::fabs(next - t) <= 4.0 * std::numeric_limits<double>::epsilon() * t || miss == 0.0) {
+    if (std::fabs(next - t) <= 4.0 * std::numeric_limits<double>::epsilon() * t) {
       t = next;
       break;
     }

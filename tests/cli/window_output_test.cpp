@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "fluids/fluid_database.hpp"
 #include "tests/support/calc_program.hpp"
+#include "tests/support/shipped_fluids.hpp"
 
 namespace quelrin {
 namespace {
@@ -27,12 +26,8 @@ std::string temperature_text(double t_k) {
 }
 
 TEST(WindowOutput, EveryShippedFluidEquationAndTemperatureMatchesTheTranscript) {
-  FluidTable fluids;
-  std::string reason;
-  std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
-  ASSERT_NE(file, nullptr);
-  ASSERT_TRUE(parse_fluid_database(file, fluids, reason)) << reason;
-  std::fclose(file);
+  const FluidTable fluids = test::read_shipped_fluids();
+  ASSERT_FALSE(fluids.empty());
 
   const test::CalcProgram program;
   std::string transcript;
