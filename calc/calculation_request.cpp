@@ -86,6 +86,8 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
 
   const int p_unit = units.pressure_unit;
   CalcResult result;
+  result.estimate_bar = p0_bar;
+  result.pressure_bar = p_bar;
   char number[G_TEXT_ROOM];
   if (is_saturation_error(p_bar)) {
     result.result_text = FAILED_RESULT_TEXT;
