@@ -9,14 +9,15 @@
 namespace quelrin {
 namespace {
 
-// A report that only counts the lines the window would list.
+// A report that only counts the lines the window would list, and notes the note.
 class CountingReport : public CalcReport {
  public:
   int lines = 0;
+  bool noted = false;
   void clear_log() override { lines = 0; }
   void append_log_line(std::string_view) override { ++lines; }
   void select_log_line(int) override {}
-  void set_note(std::string_view) override {}
+  void set_note(std::string_view) override { noted = true; }
   void show_message(const Message&) override {}
 };
 
@@ -47,6 +48,7 @@ TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equ
     }
     row.pressure_text = result.result_text;
     row.iterations = report.lines;
+    row.converged = row.pressure.has_value() && !report.noted;
   }
 
   const int t_unit = units.temperature_unit;
