@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  libcli11-dev libplplot-dev plplot-driver-cairo pkg-config)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 
