@@ -13,10 +13,12 @@
 #include "calc/recorded_report.hpp"
 #include "calc/reduced_saturation.hpp"
 #include "calc/saturation.hpp"
+#include "calc/saturation_table.hpp"
 #include "calc/superancillary.hpp"
 #include "tests/support/equations.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
+#include "text/number_text.hpp"
 
 namespace quelrin {
 namespace {
@@ -230,6 +232,41 @@ TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
     EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[0].rho_lo)));
     EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
   }
+}
+
+}  // namespace
+}  // namespace quelrin
+
+namespace quelrin {
+namespace {
+
+TEST(SaturationTable, TypesTemperaturesWithoutAnExponent) {
+  EXPECT_EQ(typed_temperature(1e-7), "0.0000001");
+  EXPECT_EQ(typed_temperature(-183.15), "-183.15");
+  const std::string large = typed_temperature(1e22);
+  EXPECT_EQ(large.find('e'), std::string::npos);
+  EXPECT_EQ(read_leading_number(large), 1e22);
+}
+
+// dP/dT in psi per degree Rankine is the value in bar/K times the psi factor
+// over 1.8; the exact pressure carries the unit's factor alone.
+TEST(SaturationTable, ExactColumnsFollowTheUsersUnits) {
+  const FluidTable fluids = test::read_shipped_fluids();
+  ASSERT_FALSE(fluids.empty());
+  const TableRow kelvin_bar = saturation_table_row(fluids, 0, PENG_ROBINSON, 373.15, UnitPrefs{0, 0});
+  const TableRow rankine_psi = saturation_table_row(fluids, 0, PENG_ROBINSON, 671.67, UnitPrefs{3, 1});
+  ASSERT_TRUE(kelvin_bar.exact && rankine_psi.exact);
+  const double psi = 14.503773773;
+  EXPECT_NEAR(rankine_psi.exact->pressure, kelvin_bar.exact->pressure * psi, 1e-9);
+  EXPECT_NEAR(rankine_psi.exact->dp_dt, kelvin_bar.exact->dp_dt * psi / 1.8, 1e-9);
+  EXPECT_NEAR(rankine_psi.exact->liquid_volume, kelvin_bar.exact->liquid_volume, 1e-12);
+  EXPECT_EQ(rankine_psi.iterations, kelvin_bar.iterations);
+  EXPECT_TRUE(kelvin_bar.converged);
+
+  const TableRow refused = saturation_table_row(fluids, 0, PENG_ROBINSON, 700.0, UnitPrefs{});
+  EXPECT_FALSE(refused.estimate || refused.pressure || refused.iterations || refused.exact);
+  EXPECT_EQ(refused.pressure_text, "");
+  EXPECT_FALSE(refused.converged);
 }
 
 }  // namespace
