@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 #include "text/cp1252.hpp"
@@ -59,6 +60,7 @@ std::string store_field(FluidRecord& record, std::size_t field, std::string_view
   }
   const std::optional<double> number = read_whole_number(token);
   if (!number) return "não é um número";
+  if (!std::isfinite(*number)) return "não é um número finito";
   switch (field) {
     case 6: record.pc = *number; break;  // the file holds Pc before Tc
     case 7: record.tc = *number; break;

@@ -70,6 +70,9 @@ TEST(FluidDatabase, MalformedFileFailsWholeAndNamesRecordAndField) {
       {"1\nA Antoine 1 2 3 0 5,5 6 0.1\n", "registro 1, campo Pc: não é um número"},
       {"1\nA Antoine 1 2 3 0 5 6 0.1x\n", "registro 1, campo fator acêntrico: não é um número"},
       {"1\nA Antoine 1 2e 3 0 5 6 0.1\n", "registro 1, campo constante 2: não é um número"},
+      {"1\nA Antoine 1 2 3 -inf 5 6 0.1\n", "registro 1, campo constante 4: não é um número finito"},
+      {"1\nA Antoine 1 2 3 0 5 1e400 0.1\n", "registro 1, campo Tc: não é um número finito"},
+      {"1\nA Antoine nan 2 3 0 5 6 0.1\n", "registro 1, campo constante 1: não é um número finito"},
   };
   for (const auto& [text, why] : cases) {
     FluidTable table = {test::nitrogen()};
