@@ -77,7 +77,7 @@ struct CriticalPoint {
 
 // Where the two spinodals meet: the minimum of the spinodal ratio.
 template <class Real>
-CriticalPoint<Real> critical_point(int family) {
+CriticalPoint<Real> find_critical_point(int family) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
   Real lo = 1 + Real(1) / 1024;
   Real hi = 64;
@@ -89,6 +89,15 @@ CriticalPoint<Real> critical_point(int family) {
   const Real v = lo + (hi - lo) / 2;
   const Real rho = std::exp(c.ln_spinodal_ratio(v));
   return {rho, v, c.pressure(v, rho)};
+}
+
+// The critical point of a family, found once.
+template <class Real>
+const CriticalPoint<Real>& critical_point(int family) {
+  static const CriticalPoint<Real> points[FAMILY_COUNT] = {
+      find_critical_point<Real>(PENG_ROBINSON_FAMILY), find_critical_point<Real>(REDLICH_KWONG_FAMILY),
+      find_critical_point<Real>(VAN_DER_WAALS_FAMILY)};
+  return points[family];
 }
 
 template <class Real>
@@ -105,7 +114,7 @@ struct ReducedSaturation {
 template <class Real>
 bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out, Real b_start = 0) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
-  const CriticalPoint<Real> critical = critical_point<Real>(family);
+  const CriticalPoint<Real>& critical = critical_point<Real>(family);
   if (!(rho > critical.rho)) return false;
 
   // Spinodal volumes, liquid below the critical volume and vapour above it.
