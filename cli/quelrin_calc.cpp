@@ -1,6 +1,7 @@
 // quelrin-calc: the vapour-pressure calculation from the command line, over
 // the same logic and database as the program's main window; with --table,
 // --tsat and --plot, the exact saturation state beside it.
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -64,7 +65,7 @@ int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPre
     if (c == ',') c = '.';
   }
   const std::optional<double> pressure = read_whole_number(typed);
-  if (!pressure) return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
+  if (!pressure || !std::isfinite(*pressure)) return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
   double t_k = 0.0;
   const int status = saturation_temperature(options.equation, pressure_unit_to_bar(units.pressure_unit, *pressure),
                                             fluid, t_k);

@@ -115,6 +115,8 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   EXPECT_EQ(above.out, "");
   EXPECT_THAT(above.err, HasSubstr("critical pressure"));
   EXPECT_EQ(run("--tsat muito " + water).status, USAGE);
+  EXPECT_EQ(run("--tsat nan " + water).status, USAGE);
+  EXPECT_EQ(run("--tsat 0 " + water).status, REFUSED);
 }
 
 TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
