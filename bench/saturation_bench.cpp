@@ -62,11 +62,14 @@ void per_request(benchmark::State& state, Pressure pressure) {
 }
 
 void BM_SaturationIterativeSolver(benchmark::State& state) {
-  per_request(state, [](const Request& r) { return iterative_saturation_pressure(r.equation, r.t_k, *r.fluid); });
+  per_request(state, [](const Request& r) {
+    return iterative_saturation_pressure(r.equation, r.t_k, *r.fluid);
+  });
 }
 
 void BM_SaturationSuperancillary(benchmark::State& state) {
-  per_request(state, [](const Request& r) { return superancillary_pressure(r.equation, r.t_k, *r.fluid); });
+  per_request(
+      state, [](const Request& r) { return superancillary_pressure(r.equation, r.t_k, *r.fluid); });
 }
 
 void BM_SaturationWindowMethod(benchmark::State& state) {

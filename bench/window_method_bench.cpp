@@ -61,7 +61,8 @@ void BM_WindowRequestOverItsFloor(benchmark::State& state) {
     const double middle = thread_ns();
     for (int i = 0; i < ROUNDS; ++i) {
       const double t_k = typed_t_k;
-      double p_bar = iterate_peng_robinson(t_k, first_estimate(t_k, nitrogen), nitrogen, discarding);
+      double p_bar =
+          iterate_peng_robinson(t_k, first_estimate(t_k, nitrogen), nitrogen, discarding);
       benchmark::DoNotOptimize(p_bar);
       last_p_bar = p_bar;
     }

@@ -34,7 +34,8 @@ CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& f)
       return {0.42748 * std::pow(R, 2.0) * std::pow(f.tc, 2.5) / f.pc,
               0.00720868017 * f.tc / f.pc};  // 0.0867 R
     default:
-      return {27.0 * std::pow(R, 2.0) * std::pow(f.tc, 2.0) / (64.0 * f.pc), R * f.tc / (8.0 * f.pc)};
+      return {27.0 * std::pow(R, 2.0) * std::pow(f.tc, 2.0) / (64.0 * f.pc),
+              R * f.tc / (8.0 * f.pc)};
   }
 }
 

@@ -26,8 +26,8 @@ double attraction_at(int equation, double t_k, const CubicParameters& parameters
 // The equation's attraction at T as it acts in A = a_T P / (R T)², and its
 // temperature derivative: what the departure functions need.
 struct Attraction {
-  double a_t;      // bar·L²/mol²
-  double da_dt;    // bar·L²/(mol²·K)
+  double a_t;    // bar·L²/mol²
+  double da_dt;  // bar·L²/(mol²·K)
 };
 
 Attraction attraction(int equation, double t_k, const FluidRecord& fluid);

@@ -34,7 +34,8 @@ struct CubicFamily {
   // ln of the rho at which V is a spinodal volume, and its slope in V: the
   // function falls from +inf at V = 1 to the critical point and rises after.
   Real ln_spinodal_ratio(Real v) const {
-    return 2 * std::log(v + d1) + 2 * std::log(v + d2) - std::log(2 * v + d1 + d2) - 2 * std::log(v - 1);
+    return 2 * std::log(v + d1) + 2 * std::log(v + d2) - std::log(2 * v + d1 + d2) -
+           2 * std::log(v - 1);
   }
   Real ln_spinodal_ratio_slope(Real v) const {
     return 2 / (v + d1) + 2 / (v + d2) - 2 / (2 * v + d1 + d2) - 2 / (v - 1);
@@ -59,10 +60,14 @@ Real bracketed_newton(Function f, Real lo, Real hi, Real x, bool positive_at_lo)
     Real slope = 0;
     const Real y = f(x, slope);
     if (y == 0) return x;
-    if ((y > 0) == positive_at_lo) lo = x; else hi = x;
+    if ((y > 0) == positive_at_lo)
+      lo = x;
+    else
+      hi = x;
     Real next = x - y / slope;
     if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2;
-    if (std::fabs(next - x) <= 2 * EPS * std::fabs(x) || hi - lo <= 2 * EPS * std::fabs(x)) return next;
+    if (std::fabs(next - x) <= 2 * EPS * std::fabs(x) || hi - lo <= 2 * EPS * std::fabs(x))
+      return next;
     x = next;
   }
   return x;
@@ -84,7 +89,10 @@ CriticalPoint<Real> find_critical_point(int family) {
   for (int i = 0; i < 200; ++i) {
     const Real mid = lo + (hi - lo) / 2;
     if (mid == lo || mid == hi) break;
-    if (c.ln_spinodal_ratio_slope(mid) < 0) lo = mid; else hi = mid;
+    if (c.ln_spinodal_ratio_slope(mid) < 0)
+      lo = mid;
+    else
+      hi = mid;
   }
   const Real v = lo + (hi - lo) / 2;
   const Real rho = std::exp(c.ln_spinodal_ratio(v));
@@ -95,7 +103,8 @@ CriticalPoint<Real> find_critical_point(int family) {
 template <class Real>
 const CriticalPoint<Real>& critical_point(int family) {
   static const CriticalPoint<Real> points[FAMILY_COUNT] = {
-      find_critical_point<Real>(PENG_ROBINSON_FAMILY), find_critical_point<Real>(REDLICH_KWONG_FAMILY),
+      find_critical_point<Real>(PENG_ROBINSON_FAMILY),
+      find_critical_point<Real>(REDLICH_KWONG_FAMILY),
       find_critical_point<Real>(VAN_DER_WAALS_FAMILY)};
   return points[family];
 }
@@ -105,14 +114,15 @@ struct ReducedSaturation {
   Real b = 0;         // saturated B = b P / (R T)
   Real v_liquid = 0;  // V = v / b of the liquid
   Real v_vapour = 0;
-  Real balance = 0;   // ln phi_l - ln phi_v at the end
+  Real balance = 0;  // ln phi_l - ln phi_v at the end
   int iterations = 0;
 };
 
 // The saturated state at rho, started from `b_start` when it lies between the
 // spinodals; false when rho is not above the critical one.
 template <class Real>
-bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out, Real b_start = 0) {
+bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out,
+                              Real b_start = 0) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
   const CriticalPoint<Real>& critical = critical_point<Real>(family);
   if (!(rho > critical.rho)) return false;
@@ -128,7 +138,8 @@ bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out
   Real v_far = 2 * critical.v;
   Real unused = 0;
   while (spinodal(v_far, unused) < 0) v_far *= 2;
-  const Real v_spinodal_vapour = bracketed_newton<Real>(spinodal, critical.v, v_far, v_far / 2 + critical.v / 2, false);
+  const Real v_spinodal_vapour =
+      bracketed_newton<Real>(spinodal, critical.v, v_far, v_far / 2 + critical.v / 2, false);
 
   // Three real volumes exist for every B strictly between the spinodal pressures.
   const Real b_floor = std::numeric_limits<Real>::min() * 1e20f;
@@ -148,17 +159,23 @@ bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out
       slope = c.pressure_slope(v, rho);
       return c.pressure(v, rho) - b;
     };
-    v_liquid = bracketed_newton<Real>(at_b, 1, v_spinodal_liquid,
-                                      v_liquid > 1 && v_liquid < v_spinodal_liquid ? v_liquid : (1 + v_spinodal_liquid) / 2, true);
+    v_liquid = bracketed_newton<Real>(
+        at_b, 1, v_spinodal_liquid,
+        v_liquid > 1 && v_liquid < v_spinodal_liquid ? v_liquid : (1 + v_spinodal_liquid) / 2,
+        true);
     const Real v_gas_limit = 1 + 1 / b;
-    v_vapour = bracketed_newton<Real>(at_b, v_spinodal_vapour, v_gas_limit,
-                                      v_vapour > v_spinodal_vapour && v_vapour < v_gas_limit ? v_vapour : v_gas_limit, true);
+    v_vapour = bracketed_newton<Real>(
+        at_b, v_spinodal_vapour, v_gas_limit,
+        v_vapour > v_spinodal_vapour && v_vapour < v_gas_limit ? v_vapour : v_gas_limit, true);
     const Real z_difference = b * (v_liquid - v_vapour);
     const Real balance = z_difference - std::log((v_liquid - 1) / (v_vapour - 1)) -
                          rho * (c.attraction_term(v_liquid) - c.attraction_term(v_vapour));
     out = {b, v_liquid, v_vapour, balance, i};
     if (balance == 0) return true;
-    if (balance > 0) lo = b; else hi = b;  // the balance falls as B rises
+    if (balance > 0)
+      lo = b;
+    else
+      hi = b;  // the balance falls as B rises
     // d(balance) / d(ln B) = Z_l - Z_v.
     Real next = b * std::exp(-balance / z_difference);
     if (!(next > lo && next < hi)) next = std::sqrt(lo * hi);

@@ -55,10 +55,10 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
   state.vapour_volume = reduced.v_vapour * b;
   state.balance = reduced.balance;
   // H - H_ideal = R T (Z - 1) + (T a' - a) L(V) / b; the ideal parts cancel.
-  const double enthalpy_bar_l = rt * reduced.b * (reduced.v_vapour - reduced.v_liquid) +
-                                (t_k * a.da_dt - a.a_t) / b *
-                                    (family.attraction_term(reduced.v_vapour) -
-                                     family.attraction_term(reduced.v_liquid));
+  const double enthalpy_bar_l =
+      rt * reduced.b * (reduced.v_vapour - reduced.v_liquid) +
+      (t_k * a.da_dt - a.a_t) / b *
+          (family.attraction_term(reduced.v_vapour) - family.attraction_term(reduced.v_liquid));
   state.vaporization_enthalpy = enthalpy_bar_l * KJ_PER_BAR_L;
   state.dp_dt = enthalpy_bar_l / (t_k * (state.vapour_volume - state.liquid_volume));
   return SATURATION_SOLVED;
@@ -78,7 +78,10 @@ double equation_critical_temperature(int equation, const FluidRecord& fluid) {
   for (int i = 0; i < BISECTIONS; ++i) {
     const double mid = lo + (hi - lo) / 2.0;
     if (mid == lo || mid == hi) break;
-    if (attraction_ratio(equation, mid, fluid) > critical_rho) lo = mid; else hi = mid;
+    if (attraction_ratio(equation, mid, fluid) > critical_rho)
+      lo = mid;
+    else
+      hi = mid;
   }
   return lo;
 }
@@ -107,7 +110,10 @@ int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid,
     if (solve_saturation(equation, t, fluid, state) != SATURATION_SOLVED) break;
     const double miss = std::log(state.p_bar / p_bar);
     if (miss == 0.0) break;
-    if (miss < 0.0) lo = t; else hi = t;
+    if (miss < 0.0)
+      lo = t;
+    else
+      hi = t;
     double next = t - miss * state.p_bar / state.dp_dt;
     if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2.0;
     if (std::fabs(next - t) <= 4.0 * std::numeric_limits<double>::epsilon() * t) {

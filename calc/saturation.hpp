@@ -11,11 +11,11 @@ namespace quelrin {
 
 struct SaturationState {
   double p_bar = 0.0;
-  double liquid_volume = 0.0;           // L/mol
-  double vapour_volume = 0.0;           // L/mol
-  double vaporization_enthalpy = 0.0;   // kJ/mol, from the departure functions
-  double dp_dt = 0.0;                   // bar/K, by Clapeyron
-  double balance = 0.0;                 // ln phi_l - ln phi_v left at the end
+  double liquid_volume = 0.0;          // L/mol
+  double vapour_volume = 0.0;          // L/mol
+  double vaporization_enthalpy = 0.0;  // kJ/mol, from the departure functions
+  double dp_dt = 0.0;                  // bar/K, by Clapeyron
+  double balance = 0.0;                // ln phi_l - ln phi_v left at the end
 };
 
 // Status of the solvers below.

@@ -25,7 +25,8 @@ class CountingReport : public CalcReport {
 
 std::string typed_temperature(double temperature) {
   char buffer[400];  // room for any double in plain decimals
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, temperature, std::chars_format::fixed);
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, temperature, std::chars_format::fixed);
   return std::string(buffer, end.ptr);
 }
 
@@ -54,10 +55,11 @@ TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equ
   const int t_unit = units.temperature_unit;
   const double t_k = temperature_to_kelvin(t_unit, temperature);
   SaturationState state;
-  if (t_k > 0.0 && solve_saturation(equation, t_k, fluids[static_cast<std::size_t>(fluid_index)], state) ==
-                       SATURATION_SOLVED) {
+  if (t_k > 0.0 && solve_saturation(equation, t_k, fluids[static_cast<std::size_t>(fluid_index)],
+                                    state) == SATURATION_SOLVED) {
     // Kelvin per degree of the unit: 1, or 1/1.8 for Rankine and Fahrenheit.
-    const double kelvin_per_degree = temperature_to_kelvin(t_unit, 1.0) - temperature_to_kelvin(t_unit, 0.0);
+    const double kelvin_per_degree =
+        temperature_to_kelvin(t_unit, 1.0) - temperature_to_kelvin(t_unit, 0.0);
     row.exact = TableRow::Exact{bar_to_pressure_unit(p_unit, state.p_bar), state.liquid_volume,
                                 state.vapour_volume, state.vaporization_enthalpy,
                                 bar_to_pressure_unit(p_unit, state.dp_dt) * kelvin_per_degree};

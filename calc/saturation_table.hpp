@@ -15,11 +15,11 @@ namespace quelrin {
 struct TableRow {
   double temperature = 0.0;  // in the user's unit, as asked
   // The window's request; empty when it refused the temperature.
-  std::optional<double> estimate;     // pressure unit
-  std::optional<double> pressure;     // pressure unit; empty when "Erro!" or refused
-  std::string pressure_text;          // exactly the window's result field ("Erro!" included)
-  std::optional<int> iterations;      // log lines the window would list
-  bool converged = false;             // a pressure, and no "Sem convergência" note
+  std::optional<double> estimate;  // pressure unit
+  std::optional<double> pressure;  // pressure unit; empty when "Erro!" or refused
+  std::string pressure_text;       // exactly the window's result field ("Erro!" included)
+  std::optional<int> iterations;   // log lines the window would list
+  bool converged = false;          // a pressure, and no "Sem convergência" note
   // The exact state; empty at or above the equation's critical temperature.
   struct Exact {
     double pressure;               // pressure unit

@@ -14,10 +14,14 @@ double superancillary_ln_b(int family, double rho) {
   const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
   const ChebyshevPiece* first = curve.pieces;
   const ChebyshevPiece* last = curve.pieces + curve.count;
-  if (!(rho > first->rho_lo && rho <= (last - 1)->rho_hi)) return std::numeric_limits<double>::quiet_NaN();
+  if (!(rho > first->rho_lo && rho <= (last - 1)->rho_hi))
+    return std::numeric_limits<double>::quiet_NaN();
   while (last - first > 1) {  // the piece whose range holds rho
     const ChebyshevPiece* middle = first + (last - first) / 2;
-    if (rho < middle->rho_lo) last = middle; else first = middle;
+    if (rho < middle->rho_lo)
+      last = middle;
+    else
+      first = middle;
   }
   const double x = (2.0 * rho - first->rho_lo - first->rho_hi) / (first->rho_hi - first->rho_lo);
   const double* c = first->coefficients;

@@ -127,7 +127,8 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
       operands_only = true;
       continue;
     }
-    if (operands_only || (word.starts_with("-") && !word.starts_with("--"))) word.insert(word.begin(), DASH_MARK);
+    if (operands_only || (word.starts_with("-") && !word.starts_with("--")))
+      word.insert(word.begin(), DASH_MARK);
     words.push_back(std::move(word));
   }
   std::reverse(words.begin(), words.end());  // CLI11 takes them last first
@@ -154,7 +155,8 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
     // An option that takes a value came last, or straight before another option.
     for (int i = 1; i < argc; ++i) {
       const std::string_view word = argv[i];
-      if (app.get_option_no_throw(std::string(word)) && app.get_option(std::string(word))->get_type_size() > 0 &&
+      if (app.get_option_no_throw(std::string(word)) &&
+          app.get_option(std::string(word))->get_type_size() > 0 &&
           (i + 1 == argc || std::string_view(argv[i + 1]).starts_with("--"))) {
         return usage_error(std::string(word) + " needs a value");
       }
@@ -195,8 +197,9 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   if (app.count("--table")) {
     options.table = read_range(unmarked(table));
     if (!options.table) {
-      return usage_error("--table needs FROM:TO:STEP with TO not below FROM, a positive STEP and at most " +
-                         std::to_string(MAX_TABLE_ROWS) + " rows");
+      return usage_error(
+          "--table needs FROM:TO:STEP with TO not below FROM, a positive STEP and at most " +
+          std::to_string(MAX_TABLE_ROWS) + " rows");
     }
   }
   if (app.count("--tsat")) options.tsat = unmarked(tsat);
@@ -215,7 +218,8 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   if (options.table || options.tsat) {
     if (operands != 1) return usage_error("expected FLUID (see --help)");
   } else if (options.plot) {
-    if (operands != 1 && operands != 2) return usage_error("expected FLUID [TEMPERATURE] (see --help)");
+    if (operands != 1 && operands != 2)
+      return usage_error("expected FLUID [TEMPERATURE] (see --help)");
   } else if (operands != 2) {
     return usage_error("expected FLUID and TEMPERATURE (see --help)");
   }

@@ -47,8 +47,8 @@ std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord&
   for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
   // Each curve ends at its critical point; put that point in when it falls inside.
   for (int e = 0; e < EQUATION_COUNT; ++e) {
-    const double tc = kelvin_to_temperature_unit(r.units.temperature_unit,
-                                                 equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
+    const double tc = kelvin_to_temperature_unit(
+        r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
     if (tc > r.from && tc < r.to) t.push_back(tc);
   }
   const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc * (1.0 - 1e-9));
@@ -81,7 +81,9 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
         add_point(curves[e], t, bar_to_pressure_unit(p_unit, state.p_bar));
       }
     }
-    if (t_k < fluid.tc) add_point(curves[EQUATION_COUNT], t, bar_to_pressure_unit(p_unit, first_estimate(t_k, fluid)));
+    if (t_k < fluid.tc)
+      add_point(curves[EQUATION_COUNT], t,
+                bar_to_pressure_unit(p_unit, first_estimate(t_k, fluid)));
   }
   Curve points[EQUATION_COUNT];
   for (const double t : r.window_temperatures) {
@@ -123,8 +125,10 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
   plcol0(INK);
   plschr(0.0, 1.1);
   plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
-  const std::string t_label = cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
-  const std::string p_label = cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
+  const std::string t_label =
+      cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
+  const std::string p_label =
+      cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
   const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
   pllab(t_label.c_str(), p_label.c_str(), title.c_str());
 
@@ -139,7 +143,8 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
   plschr(0.0, 0.6);  // the points' glyph
   for (int e = 0; e < EQUATION_COUNT; ++e) {
     plcol0(FIRST_CURVE + e);
-    plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(), POINT_SYMBOL);
+    plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
+             POINT_SYMBOL);
   }
 
   // Legend: the four equations, the correlation, the window's points.
@@ -168,9 +173,10 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
   PLFLT legend_height = 0.0;
   plcol0(INK);
   pllegend(&legend_width, &legend_height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
-           PL_POSITION_INSIDE | PL_POSITION_BOTTOM | PL_POSITION_RIGHT, 0.02, 0.02, 0.08, BACKGROUND, INK,
-           SOLID, 0, 0, ENTRIES, options, 0.8, 0.9, 2.0, 0.0, colours, text_pointers, nullptr, nullptr,
-           nullptr, nullptr, colours, styles, widths, colours, symbol_scales, symbol_numbers, symbols);
+           PL_POSITION_INSIDE | PL_POSITION_BOTTOM | PL_POSITION_RIGHT, 0.02, 0.02, 0.08,
+           BACKGROUND, INK, SOLID, 0, 0, ENTRIES, options, 0.8, 0.9, 2.0, 0.0, colours,
+           text_pointers, nullptr, nullptr, nullptr, nullptr, colours, styles, widths, colours,
+           symbol_scales, symbol_numbers, symbols);
   plend();
   return true;
 }

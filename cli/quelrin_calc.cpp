@@ -34,11 +34,11 @@ void print_field(const char* key, std::string_view cp1252_value) {
   std::printf("%s:%s%s\n", key, value.empty() ? "" : " ", value.c_str());
 }
 
-int run_single(const CalcOptions& options, const FluidTable& fluids, int fluid_index, const UnitPrefs& units) {
+int run_single(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+               const UnitPrefs& units) {
   RecordedReport report;
-  const CalcResult result =
-      run_calculation_request(fluids, fluid_index, options.equation,
-                              utf8_to_cp1252(options.operands[1]), units, report);
+  const CalcResult result = run_calculation_request(
+      fluids, fluid_index, options.equation, utf8_to_cp1252(options.operands[1]), units, report);
   for (const Message& message : report.messages) {
     std::fprintf(stderr, "%s\n", cp1252_to_utf8(message.text).c_str());
   }
@@ -65,20 +65,23 @@ int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPre
     if (c == ',') c = '.';
   }
   const std::optional<double> pressure = read_whole_number(typed);
-  if (!pressure || !std::isfinite(*pressure)) return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
+  if (!pressure || !std::isfinite(*pressure))
+    return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
   double t_k = 0.0;
-  const int status = saturation_temperature(options.equation, pressure_unit_to_bar(units.pressure_unit, *pressure),
-                                            fluid, t_k);
+  const int status = saturation_temperature(
+      options.equation, pressure_unit_to_bar(units.pressure_unit, *pressure), fluid, t_k);
   if (status != SATURATION_SOLVED) {
     std::fprintf(stderr, "%s\n",
                  status == SATURATION_ABOVE_CRITICAL
-                     ? "no saturation temperature: the pressure is not below the equation's critical pressure"
+                     ? "no saturation temperature: the pressure is not below the equation's "
+                       "critical pressure"
                      : "no saturation temperature: the pressure is too low");
     return EXIT_REFUSED;
   }
   print_field("fluid", fluid.name);
   print_field("equation", EQUATION_NAMES[options.equation]);
-  print_field("temperature", format_g_exact(kelvin_to_temperature_unit(units.temperature_unit, t_k)));
+  print_field("temperature",
+              format_g_exact(kelvin_to_temperature_unit(units.temperature_unit, t_k)));
   return EXIT_COMPUTED;
 }
 
@@ -88,7 +91,8 @@ std::vector<double> table_temperatures(const TemperatureRange& range) {
   return temperatures;
 }
 
-int run_table(const CalcOptions& options, const FluidTable& fluids, int fluid_index, const UnitPrefs& units) {
+int run_table(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+              const UnitPrefs& units) {
   std::vector<TableRow> rows;
   {
     ProgressBar progress(options.table->rows, PROGRESS_FROM_ROWS);
@@ -105,7 +109,8 @@ int run_table(const CalcOptions& options, const FluidTable& fluids, int fluid_in
   return EXIT_COMPUTED;
 }
 
-int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_index, const UnitPrefs& units) {
+int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+             const UnitPrefs& units) {
   PlotRequest request;
   request.fluids = &fluids;
   request.fluid_index = fluid_index;
@@ -119,7 +124,8 @@ int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_ind
     request.from = kelvin_to_temperature_unit(units.temperature_unit, 0.4 * tc);
     request.to = kelvin_to_temperature_unit(units.temperature_unit, tc);
     for (int i = 0; i < PLOT_WINDOW_POINTS; ++i) {
-      request.window_temperatures.push_back(request.from + (request.to - request.from) * i / PLOT_WINDOW_POINTS);
+      request.window_temperatures.push_back(request.from +
+                                            (request.to - request.from) * i / PLOT_WINDOW_POINTS);
     }
   }
   std::string reason;
@@ -141,7 +147,8 @@ int run(int argc, char** argv) {
   const bool parsed = parse_fluid_database(file, fluids, reason);
   std::fclose(file);
   if (!parsed) {
-    return usage_error("malformed fluid database '" + options.database + "': " + cp1252_to_utf8(reason));
+    return usage_error("malformed fluid database '" + options.database +
+                       "': " + cp1252_to_utf8(reason));
   }
 
   const int fluid_index = find_fluid(fluids, utf8_to_cp1252(options.operands[0]));

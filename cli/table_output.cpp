@@ -16,9 +16,15 @@ namespace {
 constexpr std::size_t COLUMNS = 9;
 using Cells = std::array<std::string, COLUMNS>;
 
-constexpr std::array<const char*, COLUMNS> HEADER = {
-    "temperature", "estimate", "pressure", "iterations", "saturation_pressure",
-    "liquid_volume", "vapour_volume", "vaporization_enthalpy", "dp_dt"};
+constexpr std::array<const char*, COLUMNS> HEADER = {"temperature",
+                                                     "estimate",
+                                                     "pressure",
+                                                     "iterations",
+                                                     "saturation_pressure",
+                                                     "liquid_volume",
+                                                     "vapour_volume",
+                                                     "vaporization_enthalpy",
+                                                     "dp_dt"};
 
 using Format = std::string (*)(double);
 

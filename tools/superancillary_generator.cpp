@@ -20,8 +20,8 @@ constexpr int N = SUPERANCILLARY_DEGREE + 1;  // nodes and coefficients
 // Far enough for 0.25 Tc of any fluid with omega up to 1.5 (Peng-Robinson
 // needs about 100 there); beyond it the iterative solver answers.
 constexpr Real RHO_MAX = 150;
-constexpr Real TOLERANCE = 4e-16L;         // on ln B, times max(1, |ln B|)
-constexpr Real NARROWEST = 1e-5L;          // relative to the critical rho
+constexpr Real TOLERANCE = 4e-16L;  // on ln B, times max(1, |ln B|)
+constexpr Real NARROWEST = 1e-5L;   // relative to the critical rho
 const Real PI = std::acos(Real(-1));
 
 struct Piece {
@@ -55,7 +55,8 @@ Real rho_at(const Piece& piece, Real x) {
 // never the critical point itself); returns the worst misfit between nodes.
 Real fit(int family, Piece& piece) {
   Real values[N];
-  for (int j = 0; j < N; ++j) values[j] = ln_b(family, rho_at(piece, std::cos(PI * (j + Real(0.5)) / N)));
+  for (int j = 0; j < N; ++j)
+    values[j] = ln_b(family, rho_at(piece, std::cos(PI * (j + Real(0.5)) / N)));
   for (int k = 0; k < N; ++k) {
     Real sum = 0;
     for (int j = 0; j < N; ++j) sum += values[j] * std::cos(PI * k * (j + Real(0.5)) / N);
@@ -66,13 +67,15 @@ Real fit(int family, Piece& piece) {
   for (int j = 1; j < N; ++j) {
     const Real x = std::cos(PI * j / N);
     const Real exact = ln_b(family, rho_at(piece, x));
-    const Real misfit = std::fabs(evaluate(piece.coefficients, x) - exact) / std::fmax(1, std::fabs(exact));
+    const Real misfit =
+        std::fabs(evaluate(piece.coefficients, x) - exact) / std::fmax(1, std::fabs(exact));
     worst = std::fmax(worst, misfit);
   }
   return worst;
 }
 
-void fit_range(int family, double lo, double hi, Real critical_rho, std::vector<Piece>& pieces, Real& worst) {
+void fit_range(int family, double lo, double hi, Real critical_rho, std::vector<Piece>& pieces,
+               Real& worst) {
   Piece piece{lo, hi, {}};
   const Real misfit = fit(family, piece);
   if (misfit > TOLERANCE && hi - lo > NARROWEST * critical_rho) {
@@ -100,9 +103,10 @@ int run() {
     const Real critical_rho = critical_point<Real>(family).rho;
     std::vector<Piece> pieces;
     Real worst = 0;
-    fit_range(family, static_cast<double>(critical_rho), static_cast<double>(RHO_MAX), critical_rho, pieces, worst);
-    std::fprintf(stderr, "%s: %zu pieces, critical rho %.19Lg, worst misfit %.3Lg\n", CURVE_NAMES[family],
-                 pieces.size(), critical_rho, worst);
+    fit_range(family, static_cast<double>(critical_rho), static_cast<double>(RHO_MAX), critical_rho,
+              pieces, worst);
+    std::fprintf(stderr, "%s: %zu pieces, critical rho %.19Lg, worst misfit %.3Lg\n",
+                 CURVE_NAMES[family], pieces.size(), critical_rho, worst);
     std::printf("\nconstexpr ChebyshevPiece %s[] = {\n", CURVE_NAMES[family]);
     for (const Piece& piece : pieces) {
       std::printf("    {%.17g, %.17g,\n     {", piece.lo, piece.hi);

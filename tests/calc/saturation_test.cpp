@@ -36,8 +36,8 @@ class Saturation : public testing::Test {
 };
 
 std::string trace(const FluidRecord& fluid, int equation, double reduced) {
-  return cp1252_to_utf8(fluid.name) + ", " + EQUATION_NAMES[equation] + ", " + std::to_string(reduced) +
-         " of the equation's Tc";
+  return cp1252_to_utf8(fluid.name) + ", " + EQUATION_NAMES[equation] + ", " +
+         std::to_string(reduced) + " of the equation's Tc";
 }
 
 // Wherever the window's iteration converges, the exact pressure is the same
@@ -106,7 +106,8 @@ TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
       if (reduced < 0.5) continue;
       RecordedReport report;
       CubicRoots roots;
-      solve_cubic({1.0, b - 1.0, a - 3.0 * b * b - 2.0 * b, b * b * b + b * b - a * b}, report, roots);
+      solve_cubic({1.0, b - 1.0, a - 3.0 * b * b - 2.0 * b, b * b * b + b * b - a * b}, report,
+                  roots);
       EXPECT_TRUE(report.messages.empty());
       EXPECT_NEAR(roots.liquid, z_liquid, 1e-9 * z_liquid);
       EXPECT_NEAR(roots.vapour, z_vapour, 1e-9 * z_vapour);
@@ -228,9 +229,11 @@ TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
   for (int family = 0; family < FAMILY_COUNT; ++family) {
     const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
     EXPECT_NEAR(curve.pieces[0].rho_lo, critical_point<double>(family).rho, 1e-12);
-    for (int i = 1; i < curve.count; ++i) EXPECT_EQ(curve.pieces[i].rho_lo, curve.pieces[i - 1].rho_hi);
+    for (int i = 1; i < curve.count; ++i)
+      EXPECT_EQ(curve.pieces[i].rho_lo, curve.pieces[i - 1].rho_hi);
     EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[0].rho_lo)));
-    EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
+    EXPECT_TRUE(
+        std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
   }
 }
 
@@ -253,8 +256,10 @@ TEST(SaturationTable, TypesTemperaturesWithoutAnExponent) {
 TEST(SaturationTable, ExactColumnsFollowTheUsersUnits) {
   const FluidTable fluids = test::read_shipped_fluids();
   ASSERT_FALSE(fluids.empty());
-  const TableRow kelvin_bar = saturation_table_row(fluids, 0, PENG_ROBINSON, 373.15, UnitPrefs{0, 0});
-  const TableRow rankine_psi = saturation_table_row(fluids, 0, PENG_ROBINSON, 671.67, UnitPrefs{3, 1});
+  const TableRow kelvin_bar =
+      saturation_table_row(fluids, 0, PENG_ROBINSON, 373.15, UnitPrefs{0, 0});
+  const TableRow rankine_psi =
+      saturation_table_row(fluids, 0, PENG_ROBINSON, 671.67, UnitPrefs{3, 1});
   ASSERT_TRUE(kelvin_bar.exact && rankine_psi.exact);
   const double psi = 14.503773773;
   EXPECT_NEAR(rankine_psi.exact->pressure, kelvin_bar.exact->pressure * psi, 1e-9);

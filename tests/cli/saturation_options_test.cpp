@@ -13,10 +13,10 @@
 namespace quelrin {
 namespace {
 
-using testing::HasSubstr;
-using testing::StartsWith;
 using test::CliRun;
 using test::utf8;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 constexpr int COMPUTED = 0;
 constexpr int REFUSED = 1;
@@ -71,7 +71,8 @@ TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
       EXPECT_EQ(lines[i], "136,,,,,,,,");
       continue;
     }
-    EXPECT_EQ(format_g(*read_whole_number(cells[1])) + " bar.", field(single.out, "estimate").substr(18));
+    EXPECT_EQ(format_g(*read_whole_number(cells[1])) + " bar.",
+              field(single.out, "estimate").substr(18));
     const std::string window = field(single.out, "pressure");
     EXPECT_EQ(cells[2] == "Erro!" ? cells[2] : format_g(*read_whole_number(cells[2])), window);
     EXPECT_EQ(cells[3], field(single.out, "iterations"));
@@ -91,10 +92,13 @@ TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
   ASSERT_EQ(table.status, COMPUTED) << table.err;
   const std::vector<std::string> lines = lines_of(table.out);
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_THAT(lines[0], testing::MatchesRegex(" *temperature +estimate +pressure +iterations +saturation_pressure "
-                                              "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt"));
-  EXPECT_THAT(lines[1], testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C")));
-  for (const std::string& line : lines) EXPECT_EQ(line.size(), lines[0].size() + (&line == &lines[1] ? 2 : 0));
+  EXPECT_THAT(lines[0], testing::MatchesRegex(
+                            " *temperature +estimate +pressure +iterations +saturation_pressure "
+                            "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt"));
+  EXPECT_THAT(lines[1],
+              testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C")));
+  for (const std::string& line : lines)
+    EXPECT_EQ(line.size(), lines[0].size() + (&line == &lines[1] ? 2 : 0));
   EXPECT_THAT(lines[2], StartsWith("          0 "));
 }
 
@@ -106,7 +110,8 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   EXPECT_THAT(tsat.out, StartsWith(utf8("fluid: Água\nequation: Peng-Robinson\ntemperature: ")));
   EXPECT_NEAR(*read_whole_number(field(tsat.out, "temperature")), 373.15, 1e-9);
 
-  const CliRun celsius = run("--tsat 1,01325 --pressure-unit bar --temperature-unit C --eos srk " + water);
+  const CliRun celsius =
+      run("--tsat 1,01325 --pressure-unit bar --temperature-unit C --eos srk " + water);
   EXPECT_EQ(celsius.status, COMPUTED);
   EXPECT_THAT(celsius.out, HasSubstr("equation: Soave-Redlich-Kwong\n"));
 
@@ -140,8 +145,10 @@ TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
 
 // Words that begin with one dash stay operands, as before the options grew.
 TEST_F(SaturationOptions, OperandsMayBeginWithADash) {
-  EXPECT_THAT(run("--temperature-unit C " + nitrogen + "-183,15").out, HasSubstr("pressure: 3.61916\n"));
-  EXPECT_THAT(run("--temperature-unit C -- " + nitrogen + "-183,15").out, HasSubstr("pressure: 3.61916\n"));
+  EXPECT_THAT(run("--temperature-unit C " + nitrogen + "-183,15").out,
+              HasSubstr("pressure: 3.61916\n"));
+  EXPECT_THAT(run("--temperature-unit C -- " + nitrogen + "-183,15").out,
+              HasSubstr("pressure: 3.61916\n"));
   EXPECT_THAT(run("--temperature-unit C --csv --table -183.15:-183.15:1 " + nitrogen).out,
               HasSubstr("\n-183.15,3.6071257"));
   EXPECT_EQ(run("-- --log " + nitrogen).status, USAGE);  // "--log" is the fluid now

@@ -38,8 +38,8 @@ TEST(WindowOutput, EveryShippedFluidEquationAndTemperatureMatchesTheTranscript) 
                                       test::utf8(fluid.name) + "' " +
                                       temperature_text(reduced * fluid.tc);
         const test::CliRun run = program.run(arguments);
-        transcript += "$ " + arguments + "\nstatus: " + std::to_string(run.status) + "\n" +
-                      run.out + run.err;
+        transcript +=
+            "$ " + arguments + "\nstatus: " + std::to_string(run.status) + "\n" + run.out + run.err;
       }
     }
   }

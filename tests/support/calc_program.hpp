@@ -26,7 +26,9 @@ inline std::string utf8(std::string_view cp1252) { return cp1252_to_utf8(cp1252)
 
 class CalcProgram {
  public:
-  CalcProgram() { std::filesystem::copy_file(QUELRIN_DATA_DIR "/dados.txt", dir.file("dados.txt")); }
+  CalcProgram() {
+    std::filesystem::copy_file(QUELRIN_DATA_DIR "/dados.txt", dir.file("dados.txt"));
+  }
 
   // `arguments` go to the shell as they are: quote what needs it.
   CliRun run(const std::string& arguments) const {

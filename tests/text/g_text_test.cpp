@@ -22,12 +22,43 @@ std::string quick_g(double value) {
 
 TEST(QuickG, WritesWhatFormatGWritesForEdgeValues) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (const double value :
-       {0.0, -0.0, 1.0, -1.0, 0.1, 0.5, 2.5, 100000.0, 999999.0, 999999.4, 999999.5, 999999.6,
-        1000000.0, 1234565.0, 1234575.0, 0.0001, 0.00009999995, 0.000099999949, 9.999995,
-        99999.95, 123456.5, 1e-5, 1e15, 1e22, 1e23, 1e27, 1e28, 1e-17, 1e-18, 1e300, -1e-300,
-        5e-324, std::numeric_limits<double>::max(), inf, -inf,
-        std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN()}) {
+  for (const double value : {0.0,
+                             -0.0,
+                             1.0,
+                             -1.0,
+                             0.1,
+                             0.5,
+                             2.5,
+                             100000.0,
+                             999999.0,
+                             999999.4,
+                             999999.5,
+                             999999.6,
+                             1000000.0,
+                             1234565.0,
+                             1234575.0,
+                             0.0001,
+                             0.00009999995,
+                             0.000099999949,
+                             9.999995,
+                             99999.95,
+                             123456.5,
+                             1e-5,
+                             1e15,
+                             1e22,
+                             1e23,
+                             1e27,
+                             1e28,
+                             1e-17,
+                             1e-18,
+                             1e300,
+                             -1e-300,
+                             5e-324,
+                             std::numeric_limits<double>::max(),
+                             inf,
+                             -inf,
+                             std::numeric_limits<double>::quiet_NaN(),
+                             -std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(quick_g(value), format_g(value)) << "value " << value;
   }
 }
@@ -56,7 +87,8 @@ TEST(QuickG, WritesWhatFormatGWritesNearRoundingTies) {
   std::uniform_int_distribution<std::int64_t> seven_digits(1000000, 9999999);
   for (int exponent = -20; exponent <= 30; ++exponent) {
     for (int i = 0; i < 2000; ++i) {
-      const double tie = (static_cast<double>(seven_digits(random) / 10) + 0.5) * std::pow(10.0, exponent);
+      const double tie =
+          (static_cast<double>(seven_digits(random) / 10) + 0.5) * std::pow(10.0, exponent);
       double value = tie;
       for (int step = 0; step < 3; ++step) value = std::nextafter(value, 0.0);
       for (int step = 0; step < 7; ++step, value = std::nextafter(value, tie * 2)) {
