@@ -1,6 +1,6 @@
 // "%g" (six significant digits) written into the caller's buffer without the
 // heap and quickly: the calculation forms two numbers on every iteration.
-// The text is byte for byte the one format_g returns.
+// format_g and the exact writer lay their six-digit texts out with it.
 #pragma once
 
 namespace quelrin {
