@@ -70,7 +70,7 @@ TEST(QuickG, WritesWhatPrintfWritesForEdgeValues) {
   }
 }
 
-TEST(QuickG, WritesWhatFormatGWritesForRandomBitPatterns) {
+TEST(QuickG, WritesWhatPrintfWritesForRandomBitPatterns) {
   std::mt19937_64 random(20261207);
   for (int i = 0; i < 500000; ++i) {
     const double value = std::bit_cast<double>(random());
@@ -78,7 +78,7 @@ TEST(QuickG, WritesWhatFormatGWritesForRandomBitPatterns) {
   }
 }
 
-TEST(QuickG, WritesWhatFormatGWritesAcrossTheQuickRange) {
+TEST(QuickG, WritesWhatPrintfWritesAcrossTheQuickRange) {
   std::mt19937_64 random(1);
   std::uniform_real_distribution<double> decade(-18.0, 28.0);
   for (int i = 0; i < 500000; ++i) {
@@ -89,7 +89,7 @@ TEST(QuickG, WritesWhatFormatGWritesAcrossTheQuickRange) {
 
 // Values a few units from a seventh-digit tie, at every decimal exponent the
 // quick path takes, where a wrong rounding would show.
-TEST(QuickG, WritesWhatFormatGWritesNearRoundingTies) {
+TEST(QuickG, WritesWhatPrintfWritesNearRoundingTies) {
   std::mt19937_64 random(7);
   std::uniform_int_distribution<std::int64_t> seven_digits(1000000, 9999999);
   for (int exponent = -20; exponent <= 30; ++exponent) {
