@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-          clang libclang-rt-14-dev valgrind)
+  libcli11-dev libplplot-dev plplot-driver-cairo pkg-config
+  clang libclang-rt-14-dev valgrind)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 
