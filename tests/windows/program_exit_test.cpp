@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "tests/support/temp_dir.hpp"
 #include "tests/windows/running_program.hpp"
 #include "tests/windows/screen_user.hpp"
@@ -61,6 +62,10 @@ TEST_F(StartedProgram, ShowsItsMainWindowAndExitsWithZero) {
   GetClassNameA(window, class_name, sizeof class_name);
   EXPECT_STREQ(class_name, "Ruzav");
   EXPECT_NE(GetMenu(window), nullptr);
+  pick(window, IDC_FLUID_LIST, 1);
+  type(window, IDC_TEMPERATURE_EDIT, "90");
+  click(window, IDOK);
+  ASSERT_TRUE(eventually([&] { return !item_text(window, IDC_PRESSURE_EDIT).empty(); }));
   save_screenshot(window, "started-program");
 
   // Enter on the focused "Sair" presses "Sair", not the default "Calcula".

@@ -116,9 +116,12 @@ std::vector<HWND> top_windows(WindowOwner owner) {
   return search.found;
 }
 
+// WM_GETTEXT rather than GetWindowTextA, which answers for another
+// process's controls with their text at creation.
 std::string window_text(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
