@@ -252,10 +252,19 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   EXPECT_NE(saved.find("\nZinco Antoine 4.1 1200 -50 0 40 500 0.3\n"), std::string::npos) << saved;
   EXPECT_EQ(saved.find("\nMetano "), std::string::npos);
 
+  // Deleting the last entry leaves none selected; closing without saving
+  // leaves the file as it was saved.
+  const int last = static_cast<int>(table.size()) - 1;
+  pick(editor, IDC_EDITOR_FLUID_LIST, last);
+  click(editor, IDC_EDITOR_DELETE);
+  ASSERT_TRUE(eventually([&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() - 1; }));
+  EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), -1);
+
   // Escape closes the editor; the main window reads the file again and keeps
   // the fluid it had selected.
   press_key(owner(), VK_ESCAPE);
   ASSERT_TRUE(wait_until_closed(editor));
+  EXPECT_EQ(read_file("dados.txt"), saved);
   EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(table));
   EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), find_fluid(table, "Nitrogênio"));
 }

@@ -5,11 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
+#include "platform/win32/win32_dialog.hpp"
+#include "platform/win32/win32_host.hpp"
 #include "resources/resource_ids.h"
 #include "tests/support/list_box_order.hpp"
+#include "text/cp1252.hpp"
+#include "text/word_sort.hpp"
 
 namespace quelrin::test {
 namespace {
@@ -62,6 +70,53 @@ TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
   EXPECT_EQ(find_exact("n-butano"), find_exact("n-Butano"));
   EXPECT_NE(find_exact("n-butano"), find_exact("nButano"));
   EXPECT_EQ(find_exact("Agu"), LB_ERR);
+}
+
+// Distinct names of letters with and without accents, digits, hyphens and
+// apostrophes, none equal to another but for letter case.
+std::vector<std::string> many_names(std::size_t count, unsigned seed) {
+  static const char* const PIECES[] = {"a", "Á", "b", "é", "E", "n-", "o", "Ó", "R-", "22", "x", "'s", "ç", "Z"};
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(PIECES) - 1);
+  std::uniform_int_distribution<int> length(3, 8);
+  std::unordered_set<std::string> folded;
+  std::vector<std::string> names;
+  while (names.size() < count) {
+    std::string name;
+    for (int i = length(random); i > 0; --i) name += PIECES[piece(random)];
+    std::string key;
+    for (char c : name) key += cp1252_to_lower(c);
+    if (folded.insert(key).second) names.push_back(name);
+  }
+  return names;
+}
+
+// The editor's way of listing a whole database: one fill in word-sort order,
+// no sorting by the control; the list box then sorts what is added later
+// into the same order.
+TEST_F(EditorListBox, FilledInWordSortOrderItSortsLaterNamesTheSameWay) {
+  std::vector<std::string> names = many_names(100'010, 7);
+  const std::vector<std::string> later(names.end() - 10, names.end());
+  names.resize(100'000);
+  std::vector<std::pair<std::string, std::string>> keyed;
+  for (const std::string& name : names) keyed.emplace_back(word_sort_key(name), name);
+  std::sort(keyed.begin(), keyed.end());
+  std::vector<std::string_view> sorted;
+  for (const auto& entry : keyed) sorted.emplace_back(entry.second);
+
+  Win32Host host(GetModuleHandleA(nullptr));
+  Win32Dialog dialog(editor_, host);
+  dialog.list_fill(IDC_EDITOR_FLUID_LIST, sorted);
+  ASSERT_EQ(dialog.list_count(IDC_EDITOR_FLUID_LIST), 100'000);
+  EXPECT_EQ(dialog.list_selection(IDC_EDITOR_FLUID_LIST), -1);
+  for (int i : {0, 1, 4'999, 50'000, 99'999}) EXPECT_EQ(dialog.list_text(IDC_EDITOR_FLUID_LIST, i), sorted[i]);
+
+  for (const std::string& name : later) {
+    const std::string key = word_sort_key(name);
+    const auto place = std::lower_bound(keyed.begin(), keyed.end(), std::pair(key, std::string()));
+    EXPECT_EQ(dialog.list_add(IDC_EDITOR_FLUID_LIST, name), place - keyed.begin()) << name;
+    keyed.emplace(place, key, name);
+  }
 }
 
 }  // namespace

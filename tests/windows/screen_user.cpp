@@ -168,10 +168,15 @@ std::vector<std::string> list_entries(HWND dialog, int id) {
   const auto count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
   std::vector<std::string> entries;
   for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+    // The program may change the list between two reads: an entry gone
+    // reads as an error (-1), and the list is read again later.
     const auto length = SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+    if (length < 0) break;
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    const auto copied =
+        SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    if (copied < 0 || copied > length) break;
+    text.resize(static_cast<std::size_t>(copied));
     entries.push_back(std::move(text));
   }
   return entries;
