@@ -202,7 +202,12 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   EXPECT_FALSE(is_enabled(editor, IDC_EDITOR_CONSTANT_4));
   EXPECT_EQ(item_text(editor, IDC_EDITOR_CONSTANT_4), "0");
 
-  // A refused character is selected where it stands.
+  // An empty field is reported with the focus in it; a refused character is
+  // selected where it stands.
+  click(editor, IDC_EDITOR_ADD);
+  EXPECT_EQ(acknowledge_message(owner()),
+            (Message{"Verifique existência de campos não preenchidos!", "Atenção!", MessageIcon::warning}));
+  EXPECT_TRUE(focus_comes_to(IDC_EDITOR_NAME));
   type(editor, IDC_EDITOR_NAME, "Zinco");
   type(editor, IDC_EDITOR_CONSTANT_1, "4,1");
   type(editor, IDC_EDITOR_CONSTANT_2, "1x3");
