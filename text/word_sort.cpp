@@ -1,6 +1,7 @@
 // Word sort: compares names level by level, as the Windows list box does.
 #include "text/word_sort.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -118,6 +119,73 @@ std::string word_sort_key(std::string_view name) {
 
 int word_sort_compare(std::string_view a, std::string_view b) {
   return word_sort_key(a).compare(word_sort_key(b));
+}
+
+int list_box_insert_position(std::span<const std::string> entries, std::string_view name) {
+  const std::string key = word_sort_key(name);
+  int low = 0;
+  int high = static_cast<int>(entries.size()) - 1;
+  while (low <= high) {
+    const int middle = (low + high) / 2;
+    const int order = word_sort_key(entries[static_cast<std::size_t>(middle)]).compare(key);
+    if (order == 0) return middle;
+    if (order > 0) {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+std::vector<std::size_t> list_box_order(std::span<const std::string_view> names) {
+  // Names equal in the sort form groups, ranked in sort order.
+  std::vector<std::string> keys;
+  keys.reserve(names.size());
+  for (std::string_view name : names) keys.push_back(word_sort_key(name));
+  std::vector<std::string> distinct = keys;
+  std::sort(distinct.begin(), distinct.end());
+  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+
+  // Names added so far per group, summed by a Fenwick tree: how many listed
+  // entries sort before a group is known at once at every step.
+  std::vector<std::size_t> added(distinct.size() + 1, 0);
+  auto count_before = [&added](std::size_t group) {
+    std::size_t count = 0;
+    for (std::size_t i = group; i > 0; i -= i & (~i + 1)) count += added[i];
+    return count;
+  };
+  std::vector<std::vector<std::size_t>> members(distinct.size());
+  for (std::size_t name = 0; name < names.size(); ++name) {
+    const auto group = static_cast<std::size_t>(
+        std::lower_bound(distinct.begin(), distinct.end(), keys[name]) - distinct.begin());
+    std::vector<std::size_t>& equal = members[group];
+    // The list box's search over the `name` entries listed: the group's
+    // entries stand from `first` on; the search stops at the first it meets.
+    const auto first = static_cast<long long>(count_before(group));
+    const auto end = first + static_cast<long long>(equal.size());
+    long long low = 0;
+    long long high = static_cast<long long>(name) - 1;
+    long long place = first;
+    while (low <= high) {
+      const long long middle = (low + high) / 2;
+      if (middle < first) {
+        low = middle + 1;
+      } else if (middle >= end) {
+        high = middle - 1;
+      } else {
+        place = middle;
+        break;
+      }
+    }
+    equal.insert(equal.begin() + (place - first), name);
+    for (std::size_t i = group + 1; i < added.size(); i += i & (~i + 1)) ++added[i];
+  }
+
+  std::vector<std::size_t> order;
+  order.reserve(names.size());
+  for (const std::vector<std::size_t>& equal : members) order.insert(order.end(), equal.begin(), equal.end());
+  return order;
 }
 
 }  // namespace quelrin

@@ -59,6 +59,23 @@ class EditorListBox : public testing::Test {
 
 TEST_F(EditorListBox, SortsNamesInTheWordSortOrder) { EXPECT_EQ(entries(), LIST_BOX_ORDER); }
 
+// Names equal but for letter case go where the list box's search meets the
+// first of them, which the portable order reproduces name by name.
+TEST_F(EditorListBox, NamesAddedOneByOneGoWhereThePortableOrderPutsThem) {
+  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+  const std::vector<std::string> names = names_with_case_ties();
+  std::vector<std::string> expected;
+  for (const std::string& name : names) {
+    const int position = list_box_insert_position(expected, name);
+    EXPECT_EQ(SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())), position) << name;
+    expected.insert(expected.begin() + position, name);
+  }
+  const std::vector<std::string_view> views(names.begin(), names.end());
+  std::vector<std::string> ordered;
+  for (std::size_t i : list_box_order(views)) ordered.push_back(names[i]);
+  EXPECT_EQ(entries(), ordered);
+}
+
 TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
   const int agua = find_exact("agua");
   const int accented = find_exact("Água");
