@@ -139,31 +139,33 @@ int list_box_insert_position(std::span<const std::string> entries, std::string_v
 }
 
 std::vector<std::size_t> list_box_order(std::span<const std::string_view> names) {
-  // Names equal in the sort form groups, ranked in sort order.
+  // Names equal in the sort form groups, numbered in sort order; each group
+  // has its stretch of the result, filled as its names are added.
   std::vector<std::string> keys;
   keys.reserve(names.size());
   for (std::string_view name : names) keys.push_back(word_sort_key(name));
-  std::vector<std::string> distinct = keys;
-  std::sort(distinct.begin(), distinct.end());
-  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  std::vector<std::size_t> group_of(names.size());
+  std::vector<std::size_t> group_start;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k == 0 || keys[order[k]] != keys[order[k - 1]]) group_start.push_back(k);
+    group_of[order[k]] = group_start.size() - 1;
+  }
 
   // Names added so far per group, summed by a Fenwick tree: how many listed
   // entries sort before a group is known at once at every step.
-  std::vector<std::size_t> added(distinct.size() + 1, 0);
-  auto count_before = [&added](std::size_t group) {
-    std::size_t count = 0;
-    for (std::size_t i = group; i > 0; i -= i & (~i + 1)) count += added[i];
-    return count;
-  };
-  std::vector<std::vector<std::size_t>> members(distinct.size());
+  std::vector<std::size_t> added(group_start.size() + 1, 0);
+  std::vector<std::size_t> group_count(group_start.size(), 0);
   for (std::size_t name = 0; name < names.size(); ++name) {
-    const auto group = static_cast<std::size_t>(
-        std::lower_bound(distinct.begin(), distinct.end(), keys[name]) - distinct.begin());
-    std::vector<std::size_t>& equal = members[group];
-    // The list box's search over the `name` entries listed: the group's
-    // entries stand from `first` on; the search stops at the first it meets.
-    const auto first = static_cast<long long>(count_before(group));
-    const auto end = first + static_cast<long long>(equal.size());
+    const std::size_t group = group_of[name];
+    std::size_t before = 0;
+    for (std::size_t i = group; i > 0; i -= i & (~i + 1)) before += added[i];
+    // The list box's search over the `name` entries listed so far: the
+    // group's entries stand from `first` on; it stops at the first it meets.
+    const auto first = static_cast<long long>(before);
+    const auto end = first + static_cast<long long>(group_count[group]);
     long long low = 0;
     long long high = static_cast<long long>(name) - 1;
     long long place = first;
@@ -178,13 +180,14 @@ std::vector<std::size_t> list_box_order(std::span<const std::string_view> names)
         break;
       }
     }
-    equal.insert(equal.begin() + (place - first), name);
+    const auto stretch = order.begin() + static_cast<std::ptrdiff_t>(group_start[group]);
+    const auto at = stretch + (place - first);
+    std::copy_backward(at, stretch + static_cast<std::ptrdiff_t>(group_count[group]),
+                       stretch + static_cast<std::ptrdiff_t>(group_count[group]) + 1);
+    *at = name;
+    ++group_count[group];
     for (std::size_t i = group + 1; i < added.size(); i += i & (~i + 1)) ++added[i];
   }
-
-  std::vector<std::size_t> order;
-  order.reserve(names.size());
-  for (const std::vector<std::size_t>& equal : members) order.insert(order.end(), equal.begin(), equal.end());
   return order;
 }
 
