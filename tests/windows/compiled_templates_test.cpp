@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/headless/program_resources.hpp"
+#include "platform/win32/win32_host.hpp"
 #include "tests/windows/screen_user.hpp"
 
 namespace quelrin::test {
@@ -141,6 +142,20 @@ TEST(CompiledTemplates, RealMenuHoldsWhatTheHeadlessManagerReads) {
   ASSERT_NE(loaded, nullptr);
   expect_menu(loaded, menu.items);
   DestroyMenu(loaded);
+}
+
+// What the program's exit code -1 stands for: a dialog that cannot be made.
+TEST(CompiledTemplates, ATemplateTheProgramLacksGivesMinusOne) {
+  struct NeverOpened : DialogProcedure {
+    int on_open(Dialog&) override {
+      ADD_FAILURE() << "a dialog opened from no template";
+      return 1;
+    }
+    int on_command(Dialog&, int, int) override { return 0; }
+    int on_close(Dialog&) override { return 0; }
+  } procedure;
+  Win32Host host(GetModuleHandleA(nullptr));
+  EXPECT_EQ(host.run_dialog(999, procedure), -1);
 }
 
 }  // namespace
