@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  libcli11-dev libplplot-dev plplot-driver-cairo pkg-config)
 # The Windows program: cross compiler, icon tools, and Wine with a private X
 # display for its tests; zip for its package.
 packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 xvfb imagemagick zip)
