@@ -6,7 +6,7 @@ packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libben
   libcli11-dev libplplot-dev plplot-driver-cairo pkg-config)
 # The Windows program: cross compiler, icon tools, and Wine with a private X
 # display for its tests; zip for its package.
-packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 xvfb imagemagick zip)
+packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wine xvfb imagemagick zip)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 

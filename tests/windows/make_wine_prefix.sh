@@ -6,6 +6,11 @@ set -euo pipefail
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i
 fi
+# The symbols of the caption buttons, from Wine's own fonts (fonts-wine),
+# which this Wine does not find by itself.
+if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+fi
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null
 wineserver -w
