@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcli11-dev libplplot-dev plplot-driver-cairo pkg-config
   clang libclang-rt-14-dev valgrind)
+# The Windows program: cross compiler, icon tools, and Wine with a private X
+# display for its tests; zip for its package.
+packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wine xvfb imagemagick zip)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 

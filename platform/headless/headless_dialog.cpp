@@ -77,15 +77,9 @@ std::string HeadlessDialog::get_text(int id, int room) {
 int HeadlessDialog::list_add(int id, std::string_view text) {
   ControlState* list = find_list(id);
   if (list == nullptr) return -1;
-  auto position = list->entries.end();
-  if (list->control->sorted) {
-    position = std::upper_bound(list->entries.begin(), list->entries.end(), text,
-                                [](std::string_view a, const std::string& b) {
-                                  return word_sort_compare(a, b) < 0;
-                                });
-  }
-  const int index = static_cast<int>(position - list->entries.begin());
-  list->entries.insert(position, std::string(text));
+  const int index = list->control->sorted ? list_box_insert_position(list->entries, text)
+                                           : static_cast<int>(list->entries.size());
+  list->entries.insert(list->entries.begin() + index, std::string(text));
   if (list->selection >= index) ++list->selection;  // the selected entry stays selected
   return index;
 }
