@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "text/cp1252.hpp"
+#include "dialog/list_entries.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "text/word_sort.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -77,15 +76,8 @@ std::string HeadlessDialog::get_text(int id, int room) {
 int HeadlessDialog::list_add(int id, std::string_view text) {
   ControlState* list = find_list(id);
   if (list == nullptr) return -1;
-  auto position = list->entries.end();
-  if (list->control->sorted) {
-    position = std::upper_bound(list->entries.begin(), list->entries.end(), text,
-                                [](std::string_view a, const std::string& b) {
-                                  return word_sort_compare(a, b) < 0;
-                                });
-  }
-  const int index = static_cast<int>(position - list->entries.begin());
-  list->entries.insert(position, std::string(text));
+  const int index = list_insert_position(list->entries, text, list->control->sorted);
+  list->entries.insert(list->entries.begin() + index, std::string(text));
   if (list->selection >= index) ++list->selection;  // the selected entry stays selected
   return index;
 }
@@ -118,10 +110,7 @@ void HeadlessDialog::list_select(int id, int index) {
 
 int HeadlessDialog::list_find_exact(int id, std::string_view text) {
   const ControlState* list = find_list(id);
-  if (list == nullptr) return -1;
-  const auto found = std::find_if(list->entries.begin(), list->entries.end(),
-                                  [text](const std::string& entry) { return equal_ignoring_case(entry, text); });
-  return found == list->entries.end() ? -1 : static_cast<int>(found - list->entries.begin());
+  return list == nullptr ? -1 : list_find_exact_entry(list->entries, text);
 }
 
 int HeadlessDialog::list_count(int id) {
