@@ -245,6 +245,13 @@ std::string HeadlessDialog::type(int id, std::string_view text) {
 }
 
 void HeadlessDialog::press_enter() {
+  // A push button with the focus takes Enter for itself.
+  const ControlState* focused = focus();
+  if (focused != nullptr && (focused->control->kind == ControlKind::push_button ||
+                             focused->control->kind == ControlKind::default_push_button)) {
+    if (focused->enabled) send_command(focused->control->id, NOTIFY_CLICKED);
+    return;
+  }
   const auto default_button = std::find_if(controls_.begin(), controls_.end(), [](const ControlState& s) {
     return s.control->kind == ControlKind::default_push_button;
   });
