@@ -20,6 +20,12 @@ bool is_radio(ControlKind kind) {
   return kind == ControlKind::radio_button || kind == ControlKind::auto_radio_button;
 }
 
+// Tools that read the screen through the accessibility tree find each
+// control by its builder id.
+void name_for_tools(Gtk::Widget& widget, const std::string& id) {
+  atk_object_set_accessible_id(gtk_widget_get_accessible(widget.gobj()), id.c_str());
+}
+
 bool is_enter(guint key) { return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter; }
 
 std::string cut(std::string text, int room) {
@@ -61,6 +67,7 @@ void GtkDialogWindow::build(Gtk::Window* owner) {
       error_ = name + ": no widget " + builder_id(control);
       return;
     }
+    name_for_tools(*widget, builder_id(control));
     Control& added = controls_.emplace_back();
     added.control = &control;
     added.widget = widget;
@@ -70,6 +77,7 @@ void GtkDialogWindow::build(Gtk::Window* owner) {
   if (template_.menu_id != 0) attach_menu(template_.menu_id);
   if (!error_.empty()) return;
 
+  name_for_tools(*window_, dialog_builder_id(template_.id));
   if (owner != nullptr) {
     window_->set_transient_for(*owner);
     window_->set_modal(true);
@@ -92,6 +100,7 @@ void GtkDialogWindow::attach_menu(int menu_id) {
       error_ = "menu " + std::to_string(menu_id) + ": no item " + menu_builder_id(command);
       return;
     }
+    name_for_tools(*item, menu_builder_id(command));
     item->signal_activate().connect([this, command] { send_command(command, NOTIFY_CLICKED); });
   }
   // The menu bar goes above the dialog's own contents.
@@ -132,12 +141,13 @@ void GtkDialogWindow::connect(Control& control) {
 }
 
 int GtkDialogWindow::run() {
-  if (procedure_.on_open(*this) != 0 && !ended_) {
-    const std::vector<Control*> stops = tab_stops();
-    if (!stops.empty()) stops.front()->widget->grab_focus();
-  }
+  // The focus goes to the first tab stop unless the procedure answers 0;
+  // given once the window is up, so that GTK's own choice does not win.
+  const bool focus_first = procedure_.on_open(*this) != 0;
   if (!ended_) {
     window_->show();
+    const std::vector<Control*> stops = tab_stops();
+    if (focus_first && !stops.empty()) stops.front()->widget->grab_focus();
     loop_ = Glib::MainLoop::create();
     loop_->run();
   }

@@ -39,6 +39,7 @@ void GtkHost::show_message(Gtk::Window& owner, const Message& message) {
   Gtk::MessageDialog box(owner, cp1252_to_utf8(message.text), false,
                          warning ? Gtk::MESSAGE_WARNING : Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
   box.set_title(cp1252_to_utf8(message.title));
+  box.get_accessible()->set_name(cp1252_to_utf8(message.title));  // not GTK's "Warning"
   // GTK 3 message boxes show no icon of their own; MessageBoxA's is wanted,
   // named for whoever reads the screen without seeing it.
   Gtk::Image icon;
