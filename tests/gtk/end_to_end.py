@@ -311,7 +311,8 @@ def help_file(program, main, work):
                       timeout=20)
     time.sleep(1.5)  # let it draw the page
     screenshot("help")
-    check("help opened in a viewer", bool(viewer), True)
+    names = [xdotool("getwindowname", window).strip() for window in viewer]
+    check("help opened in a viewer", any("Ajuda do Quelrin" in name for name in names), True)
     for window in viewer:
         pid = subprocess.run(["xdotool", "getwindowpid", window], capture_output=True, text=True).stdout.strip()
         if pid:
