@@ -10,6 +10,11 @@ namespace {
 
 constexpr int MAX_STEPS = 500;
 constexpr int MAX_STARTS = 5;
+// Starts that end at a zero derivative are not counted against MAX_STARTS,
+// but each moves the seed ten times out: past this many the seeds have left
+// the range of doubles, and a derivative that vanishes everywhere (a leading
+// coefficient so small that its square underflows) would restart forever.
+constexpr int MAX_ANY_STARTS = 400;
 constexpr double STEP_TOLERANCE = 1e-6;     // on |dx| + |dy|, absolute
 constexpr double REAL_BEFORE_REFINING = 1e-4;  // |y / x| below: search the real axis
 constexpr double REAL_ROOT = 1e-5;             // |y / x| below: a real root
@@ -67,7 +72,7 @@ bool search(const double* w, int d, Point& z) {
       if (step == Step::converged) return true;
       restart = step == Step::zero_derivative;  // a new start, without counting the limit
     }
-    if (!restart && starts >= MAX_STARTS) return false;
+    if ((!restart && starts >= MAX_STARTS) || starts >= MAX_ANY_STARTS) return false;
   }
 }
 

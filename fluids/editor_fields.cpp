@@ -1,6 +1,9 @@
 // Validation, clearing, reading and filling of the editor's fields.
 #include "fluids/editor_fields.hpp"
 
+#include <cmath>
+#include <string_view>
+
 #include "text/cp1252.hpp"
 #include "text/number_text.hpp"
 #include "resources/resource_ids.h"
@@ -10,9 +13,10 @@ namespace {
 
 // Room for a number field's whole text, terminator included.
 constexpr int NUMBER_ROOM = 1024;
-// Room of the name: 23 characters decide whether it is empty, 39 are kept.
+// Room of the name: 23 characters decide whether it is empty, and every name
+// the database can hold is kept.
 constexpr int NAME_CHECK_ROOM = 24;
-constexpr int NAME_ROOM = 40;
+constexpr int NAME_ROOM = static_cast<int>(MAX_NAME_BYTES) + 1;
 
 constexpr int NUMBER_FIELDS[] = {IDC_EDITOR_CONSTANT_1, IDC_EDITOR_CONSTANT_2,
                                  IDC_EDITOR_CONSTANT_3, IDC_EDITOR_CONSTANT_4,
@@ -21,16 +25,34 @@ constexpr int NUMBER_FIELDS[] = {IDC_EDITOR_CONSTANT_1, IDC_EDITOR_CONSTANT_2,
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// An 'e' or 'E' right after the mantissa's digits, the only one, followed by
-// an optional sign and at least one digit: the exponent "%g" itself writes.
-bool is_exponent_at(const std::string& text, std::size_t i) {
-  if (text[i] != 'e' && text[i] != 'E') return false;
-  if (text.find_first_of("eE") != i) return false;
-  const bool after_digits =
-      (i >= 1 && is_digit(text[i - 1])) || (i >= 2 && text[i - 1] == '.' && is_digit(text[i - 2]));
-  std::size_t next = i + 1;
-  if (next < text.size() && (text[next] == '+' || text[next] == '-')) ++next;
-  return after_digits && next < text.size() && is_digit(text[next]);
+// Where a number field's text stops being one number: an optional sign,
+// digits with at most one decimal point or comma and at least one digit, an
+// optional exponent ('e' or 'E', an optional sign, digits). The position of
+// the first character out of place, or npos when the text is a number.
+std::size_t number_fault_at(std::string_view text) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digit_seen = false;
+  bool point_seen = false;
+  for (; i < text.size(); ++i) {
+    if (is_digit(text[i])) {
+      digit_seen = true;
+    } else if ((text[i] == '.' || text[i] == ',') && !point_seen) {
+      point_seen = true;
+    } else {
+      break;
+    }
+  }
+  // A sign or a point alone is no number: the last of them is out of place.
+  if (!digit_seen) return i < text.size() ? i : text.size() - 1;
+  if (i == text.size()) return std::string_view::npos;
+  if (text[i] != 'e' && text[i] != 'E') return i;
+  const std::size_t exponent_mark = i++;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const std::size_t exponent_digits = i;
+  while (i < text.size() && is_digit(text[i])) ++i;
+  if (i == exponent_digits) return exponent_mark;  // an exponent needs its digits
+  return i == text.size() ? std::string_view::npos : i;
 }
 
 void refuse_at(Dialog& editor, int id, std::size_t position) {
@@ -40,20 +62,30 @@ void refuse_at(Dialog& editor, int id, std::size_t position) {
 
 int validate_number_field(Dialog& editor, int id) {
   std::string text = editor.get_text(id, NUMBER_ROOM);
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  if (text.empty()) {
+    editor.set_focus(id);
+    return FIELD_EMPTY;
+  }
+  const std::size_t fault = number_fault_at(text);
+  // Commas up to the fault become points, in the field too.
+  for (std::size_t i = 0; i < text.size() && i <= fault; ++i) {
     if (text[i] == ',') {
       text[i] = '.';
       editor.set_text(id, text);
     }
-    const bool refused = (is_cp1252_letter(text[i]) && !is_exponent_at(text, i)) || is_c_space(text[i]);
-    if (refused) {
-      refuse_at(editor, id, i);
-      return FIELD_REFUSED_CHARACTER;
-    }
   }
-  if (text.empty()) {
+  if (fault != std::string_view::npos) {
+    refuse_at(editor, id, fault);
+    return FIELD_REFUSED_CHARACTER;
+  }
+  // A number beyond any double, or so small it would be stored as 0 though
+  // the text is not zero, is refused whole.
+  const double value = read_leading_number(text);
+  const std::string_view mantissa = std::string_view(text).substr(0, text.find_first_of("eE"));
+  if (!std::isfinite(value) || (value == 0.0 && mantissa.find_first_of("123456789") != std::string_view::npos)) {
     editor.set_focus(id);
-    return FIELD_EMPTY;
+    editor.select_text(id, 0, static_cast<int>(text.size()));
+    return FIELD_REFUSED_CHARACTER;
   }
   return FIELDS_ACCEPTED;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 #include "text/cp1252.hpp"
@@ -59,6 +60,7 @@ std::string store_field(FluidRecord& record, std::size_t field, std::string_view
   }
   const std::optional<double> number = read_whole_number(token);
   if (!number) return "não é um número";
+  if (!std::isfinite(*number)) return "não é um número finito";
   switch (field) {
     case 6: record.pc = *number; break;  // the file holds Pc before Tc
     case 7: record.tc = *number; break;
@@ -114,18 +116,26 @@ bool parse_fluid_database(std::FILE* file, FluidTable& table, std::string& reaso
 }
 
 std::string format_fluid_database(const FluidTable& table) {
-  std::string text = std::to_string(table.size()) + "\n";
+  constexpr std::size_t NUMBERS_PER_RECORD = FIELDS_PER_RECORD - 2;
+  std::size_t room = 24;
   for (const FluidRecord& record : table) {
-    text += record.name;
-    text += ' ';
-    text += record.kind;
+    room += record.name.size() + record.kind.size() + 2 + NUMBERS_PER_RECORD * (MAX_G_EXACT_CHARS + 1);
+  }
+  std::string text(room, '\0');
+  char* out = std::to_chars(text.data(), text.data() + room, table.size()).ptr;
+  *out++ = '\n';
+  for (const FluidRecord& record : table) {
+    out = std::copy(record.name.begin(), record.name.end(), out);
+    *out++ = ' ';
+    out = std::copy(record.kind.begin(), record.kind.end(), out);
     for (double value : {record.constants[0], record.constants[1], record.constants[2],
                          record.constants[3], record.pc, record.tc, record.acentric_factor}) {
-      text += ' ';
-      text += format_g_exact(value);
+      *out++ = ' ';
+      out = write_g_exact(out, value);
     }
-    text += '\n';
+    *out++ = '\n';
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 

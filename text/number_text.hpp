@@ -2,6 +2,7 @@
 // decimal separator, in files and in typed fields alike.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ std::string format_g(double value);
 // double, so that writing never rounds a value; equal to format_g for every
 // value of six significant digits or fewer.
 std::string format_g_exact(double value);
+
+// The same text written at `out`, which has room for MAX_G_EXACT_CHARS;
+// returns the end of what it wrote.
+inline constexpr std::size_t MAX_G_EXACT_CHARS = 32;
+char* write_g_exact(char* out, double value);
 
 // What atof reads: the longest leading part of the text that is a decimal
 // number (after leading white space), or 0 when there is none.

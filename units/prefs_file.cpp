@@ -1,6 +1,7 @@
 // Reading and writing prefs.dat.
 #include "units/prefs_file.hpp"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -28,9 +29,9 @@ std::optional<int> scan_int(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
-bool read_prefs_file(const std::string& path, UnitPrefs& prefs) {
+PrefsRead read_prefs_file(const std::string& path, UnitPrefs& prefs) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
+  if (!file) return errno == ENOENT ? PrefsRead::missing : PrefsRead::unreadable;
   char buffer[256];
   const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
   std::fclose(file);
@@ -41,7 +42,7 @@ bool read_prefs_file(const std::string& path, UnitPrefs& prefs) {
   const std::optional<int> temperature = pressure ? scan_int(text, pos) : std::nullopt;
   if (pressure && is_pressure_unit(*pressure)) prefs.pressure_unit = *pressure;
   if (temperature && is_temperature_unit(*temperature)) prefs.temperature_unit = *temperature;
-  return true;
+  return PrefsRead::read;
 }
 
 bool write_prefs_file(const std::string& path, const UnitPrefs& prefs) {

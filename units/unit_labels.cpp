@@ -7,7 +7,11 @@
 namespace quelrin {
 
 void load_unit_prefs(Dialog& main_window, UnitPrefs& prefs) {
-  if (read_prefs_file(PREFS_FILE, prefs)) {
+  const PrefsRead status = read_prefs_file(PREFS_FILE, prefs);
+  if (status != PrefsRead::missing) {
+    // A file that cannot be read is the user's to mend: this run uses the
+    // defaults and leaves it as it is.
+    if (status == PrefsRead::unreadable) prefs = UnitPrefs{};
     relabel_units(main_window, prefs);
     return;
   }

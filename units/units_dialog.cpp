@@ -23,10 +23,15 @@ int checked_index(Dialog& dialog, int first_id, int count, int fallback) {
 int UnitsDialog::on_open(Dialog& dialog) {
   // The file is read again: values another program wrote there take effect.
   UnitPrefs shown;
-  if (read_prefs_file(PREFS_FILE, prefs_)) {
-    shown = prefs_;
-  } else {
-    write_prefs_file(PREFS_FILE, shown);
+  switch (read_prefs_file(PREFS_FILE, prefs_)) {
+    case PrefsRead::read:
+      shown = prefs_;
+      break;
+    case PrefsRead::missing:
+      write_prefs_file(PREFS_FILE, shown);
+      break;
+    case PrefsRead::unreadable:
+      break;
   }
   dialog.check_radio(IDC_PRESSURE_BAR, LAST_PRESSURE_BUTTON, IDC_PRESSURE_BAR + shown.pressure_unit);
   dialog.check_radio(IDC_TEMPERATURE_K, LAST_TEMPERATURE_BUTTON,

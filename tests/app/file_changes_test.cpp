@@ -13,6 +13,11 @@ const Message FILE_NOT_FOUND{"Arquivo 'dados.txt' não encontrado.", "Atenção!
 
 using FileChangesTest = ProgramTest;
 
+void make_read_only(const char* path) {
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
 TEST_F(FileChangesTest, DatabaseGoneAtEditorOpeningIsReportedTwiceAndTheListStays) {
   write_file("dados.txt", TWO_FLUIDS);
   then([](HeadlessDialog& main) {
@@ -33,7 +38,7 @@ TEST_F(FileChangesTest, DatabaseGoneAtEditorOpeningIsReportedTwiceAndTheListStay
 
 TEST_F(FileChangesTest, FailedSaveKeepsTheFileAndTheEditorOpen) {
   write_file("dados.txt", TWO_FLUIDS);
-  std::filesystem::create_directory("dados.txt.tmp");  // where the new file would be written
+  make_read_only("dados.txt");
   then([](HeadlessDialog& main) { main.click(IDM_FLUID_EDITOR); });
   then([](HeadlessDialog& editor) {
     editor.click(IDC_EDITOR_DELETE);
@@ -79,7 +84,7 @@ TEST_F(FileChangesTest, PrefsDeletedWhileRunningIsRecreatedButTheUnitsStayUntilO
 TEST_F(FileChangesTest, UnwritablePrefsAreReportedAndTheChoiceStillHolds) {
   write_file("dados.txt", TWO_FLUIDS);
   write_file("prefs.dat", "0 0");
-  std::filesystem::create_directory("prefs.dat.tmp");
+  make_read_only("prefs.dat");
   then([](HeadlessDialog& main) { main.click(IDM_UNITS); });
   then([](HeadlessDialog& units) {
     units.click(IDC_PRESSURE_PSI);
@@ -93,6 +98,26 @@ TEST_F(FileChangesTest, UnwritablePrefsAreReportedAndTheChoiceStillHolds) {
   EXPECT_EQ(messages(), (std::vector<Message>{{"Não foi possível salvar o arquivo 'prefs.dat'.",
                                                 "Erro!", MessageIcon::error}}));
   EXPECT_EQ(read_file("prefs.dat"), "0 0");
+}
+
+TEST_F(FileChangesTest, PrefsThatCannotBeOpenedAreLeftAloneAndTheDefaultsHoldForTheRun) {
+  write_file("dados.txt", TWO_FLUIDS);
+  // Links in a circle: there, yet no one can open it, not even the superuser.
+  std::filesystem::create_symlink("prefs.dat", "prefs.dat");
+  then([](HeadlessDialog& main) {
+    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), "Pressão de Vapor (bar):");
+    EXPECT_EQ(main.get_text(IDC_TEMPERATURE_LABEL, 64), "Entre com a temperatura (K):");
+    main.click(IDM_UNITS);
+  });
+  then([](HeadlessDialog& units) {
+    EXPECT_TRUE(units.is_checked(IDC_PRESSURE_BAR));
+    units.click(IDC_UNITS_CANCEL);
+  });
+  then([](HeadlessDialog& main) { main.press_escape(); });
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(messages().empty());
+  EXPECT_TRUE(std::filesystem::is_symlink("prefs.dat"));
+  EXPECT_EQ(std::filesystem::read_symlink("prefs.dat"), "prefs.dat");
 }
 
 }  // namespace

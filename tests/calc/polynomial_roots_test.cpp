@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace quelrin {
@@ -110,6 +111,24 @@ TEST(PolynomialRoots, NotANumberCoefficientEndsWithoutConverging) {
   const RootRun run = find_roots({std::nan(""), 1.0, 2.0, 1.0}, 3);
   EXPECT_EQ(run.status, ROOTS_NOT_CONVERGED);
   EXPECT_TRUE(untouched(run.roots[0]));
+}
+
+TEST(PolynomialRoots, TinyLeadingCoefficientEndsInsteadOfRestartingForever) {
+  // The derivative's square underflows to zero at every point of the plane.
+  EXPECT_EQ(find_roots({1.0, 1e-200}, 1).status, ROOTS_NOT_CONVERGED);
+  EXPECT_EQ(find_roots({-1.0, 1.0, 1e-200}, 2).status, ROOTS_NOT_CONVERGED);
+}
+
+TEST(PolynomialRoots, InfiniteAndExtremeCoefficientsEndWithAStatusFromTheTable) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double huge = std::numeric_limits<double>::max();
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  for (const std::vector<double>& coefficients :
+       std::vector<std::vector<double>>{{inf, 1.0}, {1.0, -inf}, {huge, tiny, huge}, {tiny, tiny, tiny, tiny},
+                                        {1.0, 0.0, 0.0, 0.0, tiny}, {-inf, inf, 1.0}}) {
+    const RootRun run = find_roots(coefficients, static_cast<int>(coefficients.size()) - 1);
+    EXPECT_TRUE(run.status == ROOTS_FOUND || run.status == ROOTS_NOT_CONVERGED) << run.status;
+  }
 }
 
 }  // namespace

@@ -90,6 +90,14 @@ TEST_F(QuelrinCalc, FluidNameIgnoresLetterCaseAccentsIncluded) {
   EXPECT_THAT(result.out, StartsWith(utf8("fluid: Água\n")));
 }
 
+TEST_F(QuelrinCalc, NameInTheSameLetterCaseWinsOverAnEarlierCaseInsensitiveMatch) {
+  test::write_file(dir.file("dados.txt"),
+                   "2\nagua Antoine 4 1000 0 0 10 600 0.1\nAGUA Antoine 4 1000 0 0 10 600 0.1\n");
+  EXPECT_THAT(run("AGUA 300").out, StartsWith("fluid: AGUA\n"));
+  EXPECT_THAT(run("agua 300").out, StartsWith("fluid: agua\n"));
+  EXPECT_THAT(run("Agua 300").out, StartsWith("fluid: agua\n"));
+}
+
 TEST_F(QuelrinCalc, PrefsFileSetsTheUnitsAndOptionsWin) {
   test::write_file(dir.file("prefs.dat"), "2 2");  // kPa, °C
   const std::string nitrogen = "'" + utf8("Nitrogênio") + "' ";

@@ -7,12 +7,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <random>
 
-#include "text/replace_file.hpp"
 #include "tests/support/sample_fluids.hpp"
-#include "tests/support/temp_dir.hpp"
 
 namespace quelrin {
 namespace {
@@ -73,6 +70,9 @@ TEST(FluidDatabase, MalformedFileFailsWholeAndNamesRecordAndField) {
       {"1\nA Antoine 1 2 3 0 5,5 6 0.1\n", "registro 1, campo Pc: não é um número"},
       {"1\nA Antoine 1 2 3 0 5 6 0.1x\n", "registro 1, campo fator acêntrico: não é um número"},
       {"1\nA Antoine 1 2e 3 0 5 6 0.1\n", "registro 1, campo constante 2: não é um número"},
+      {"1\nA Antoine 1 2 3 -inf 5 6 0.1\n", "registro 1, campo constante 4: não é um número finito"},
+      {"1\nA Antoine 1 2 3 0 5 1e400 0.1\n", "registro 1, campo Tc: não é um número finito"},
+      {"1\nA Antoine nan 2 3 0 5 6 0.1\n", "registro 1, campo constante 1: não é um número finito"},
   };
   for (const auto& [text, why] : cases) {
     FluidTable table = {test::nitrogen()};
@@ -116,33 +116,6 @@ TEST(FluidDatabase, EveryDoubleSurvivesWriteAndRead) {
                                      any_double(), any_double(), any_double()));
   }
   EXPECT_EQ(parse(format_fluid_database(table)), table);
-}
-
-TEST(ReplaceFile, WritesTheWholeContents) {
-  test::TempDir dir;
-  const std::string path = dir.file("dados.txt");
-  test::write_file(path, "old and longer");
-  EXPECT_TRUE(replace_file(path, "new"));
-  EXPECT_EQ(test::read_file(path), "new");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-}
-
-TEST(ReplaceFile, FailureLeavesTheOldFileAsItWas) {
-  // Made to fail in ways that hold even for root, whom permissions do not stop.
-  test::TempDir dir;
-  const std::string path = dir.file("dados.txt");
-  test::write_file(path, "old");
-  std::filesystem::create_directory(path + ".tmp");  // the temporary cannot be created
-  EXPECT_FALSE(replace_file(path, "new"));
-  EXPECT_EQ(test::read_file(path), "old");
-
-  const std::string directory = dir.file("pasta");  // a directory cannot be replaced by a file
-  std::filesystem::create_directories(directory + "/inside");
-  EXPECT_FALSE(replace_file(directory, "new"));
-  EXPECT_TRUE(std::filesystem::is_directory(directory + "/inside"));
-  EXPECT_FALSE(std::filesystem::exists(directory + ".tmp"));
-
-  EXPECT_FALSE(replace_file(dir.file("missing/dados.txt"), "new"));
 }
 
 }  // namespace

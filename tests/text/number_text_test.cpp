@@ -77,6 +77,37 @@ TEST(NumberText, ExactFormatUsesTheSmallestPrecisionFromSix) {
   for (double value : random_doubles(2000)) EXPECT_EQ(format_g_exact(value), smallest_exact_printf(value));
 }
 
+TEST(NumberText, ExactFormatOfEveryPowerOfTwoReadsBackExactly) {
+  // At the powers of two the gap below is half the gap above: "%g" at the
+  // shortest length rounds a tie down and would read back one step lower.
+  EXPECT_EQ(format_g_exact(0x1p-24), "5.960464477539063e-08");
+  for (int exponent = -1074; exponent <= 1023; ++exponent) {
+    for (double value : {std::ldexp(1.0, exponent), -std::ldexp(1.0, exponent)}) {
+      const std::optional<double> back = read_whole_number(format_g_exact(value));
+      ASSERT_TRUE(back);
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*back), std::bit_cast<std::uint64_t>(value)) << exponent;
+    }
+  }
+}
+
+TEST(NumberText, LongTextsReadAsTheirValueNotTheirLength) {
+  const std::string zeros(400, '0');
+  EXPECT_EQ(read_whole_number("0." + zeros + "1e5"), 0.0);
+  EXPECT_EQ(read_whole_number("-0." + zeros + "1e5"), -0.0);
+  EXPECT_EQ(read_whole_number("1" + zeros + "e-5"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(read_whole_number("0." + zeros + "1e400"), 0.1);
+  EXPECT_EQ(read_whole_number("1" + zeros + "e-400"), 1.0);
+  EXPECT_EQ(read_whole_number("1e-400"), 0.0);
+  EXPECT_EQ(read_whole_number("-1E+400"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(read_whole_number("1e99999999999999999999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(read_whole_number("1e-99999999999999999999"), 0.0);
+  EXPECT_EQ(read_leading_number("000." + zeros + "9e-3x"), 0.0);
+  // Correctly rounded: the midpoint between 1 and the next double goes to even.
+  EXPECT_EQ(read_whole_number("1.00000000000000011102230246251565404236316680908203125"), 1.0);
+  EXPECT_EQ(read_whole_number("1.00000000000000011102230246251565404236316680908203126"),
+            std::nextafter(1.0, 2.0));
+}
+
 TEST(NumberText, ExactFormatIsPlainGForSixSignificantDigits) {
   for (double value : FORMAT_SAMPLES) {
     const double six_digits = *read_whole_number(format_g(value));

@@ -2,6 +2,10 @@
 #include "units/prefs_file.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include "tests/support/temp_dir.hpp"
 
@@ -14,7 +18,7 @@ UnitPrefs read_text(const char* text) {
   test::TempDir dir;
   test::write_file(dir.file(PREFS_FILE), text);
   UnitPrefs prefs = KEPT;
-  EXPECT_TRUE(read_prefs_file(dir.file(PREFS_FILE), prefs));
+  EXPECT_EQ(read_prefs_file(dir.file(PREFS_FILE), prefs), PrefsRead::read);
   return prefs;
 }
 
@@ -36,8 +40,23 @@ TEST(PrefsFile, UnreadableOrOutOfRangeNumbersKeepTheirFields) {
 TEST(PrefsFile, MissingFileIsReportedAndChangesNothing) {
   test::TempDir dir;
   UnitPrefs prefs = KEPT;
-  EXPECT_FALSE(read_prefs_file(dir.file(PREFS_FILE), prefs));
+  EXPECT_EQ(read_prefs_file(dir.file(PREFS_FILE), prefs), PrefsRead::missing);
   EXPECT_EQ(prefs, KEPT);
+}
+
+TEST(PrefsFile, FileWithoutReadPermissionIsUnreadableNotMissing) {
+  test::TempDir dir;
+  const std::string path = dir.file(PREFS_FILE);
+  test::write_file(path, "2 3");
+  ::chmod(path.c_str(), 0);
+  // The superuser reads anything: the check runs without its rights.
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::exit(2);
+        UnitPrefs prefs = KEPT;
+        std::exit(read_prefs_file(path, prefs) == PrefsRead::unreadable && prefs == KEPT ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 TEST(PrefsFile, WritingGivesTheTwoNumbersAndNoLineEnd) {

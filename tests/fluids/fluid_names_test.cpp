@@ -1,0 +1,38 @@
+// Picking a fluid by name: the same letter case first, then any case.
+#include "fluids/fluid_names.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quelrin {
+namespace {
+
+FluidTable named(std::initializer_list<const char*> names) {
+  FluidTable table;
+  for (const char* name : names) {
+    FluidRecord& record = table.emplace_back();
+    record.name = name;
+  }
+  return table;
+}
+
+TEST(FindFluid, SameLetterCaseWinsOverAnEarlierMatchIgnoringCase) {
+  const FluidTable table = named({"agua", "Água", "AGUA", "ÁGUA"});
+  EXPECT_EQ(find_fluid(table, "AGUA"), 2);
+  EXPECT_EQ(find_fluid(table, "agua"), 0);
+  EXPECT_EQ(find_fluid(table, "Agua"), 0);
+  EXPECT_EQ(find_fluid(table, "ÁGUA"), 3);
+  EXPECT_EQ(find_fluid(table, "água"), 1);
+  EXPECT_EQ(find_fluid(table, "aguas"), -1);
+  EXPECT_EQ(find_fluid(FluidTable{}, ""), -1);
+}
+
+TEST(SortAsListed, KeepsTheFileOrderAmongNamesTheSortDoesNotTellApart) {
+  FluidTable table = named({"Zinco", "AGUA", "Ar", "agua", "Água", "Agua"});
+  sort_as_listed(table);
+  std::vector<std::string> names;
+  for (const FluidRecord& fluid : table) names.push_back(fluid.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"AGUA", "agua", "Agua", "Água", "Ar", "Zinco"}));
+}
+
+}  // namespace
+}  // namespace quelrin
