@@ -71,7 +71,12 @@ void GtkDialogWindow::build(Gtk::Window* owner) {
     Control& added = controls_.emplace_back();
     added.control = &control;
     added.widget = widget;
-    if (is_list_kind(control.kind)) added.list = std::make_unique<GtkList>(widget->gobj(), control.sorted);
+    if (is_list_kind(control.kind)) {
+      added.list = std::make_unique<GtkList>(widget->gobj(), control.sorted);
+      if (GtkWidget* view = added.list->drop_down_view()) {
+        atk_object_set_accessible_id(gtk_widget_get_accessible(view), (builder_id(control) + "-list").c_str());
+      }
+    }
     connect(added);
   }
   if (template_.menu_id != 0) attach_menu(template_.menu_id);
@@ -301,6 +306,10 @@ void GtkDialogWindow::send_command(int id, int notification) {
 
 bool GtkDialogWindow::on_key(GdkEventKey* event) {
   if ((event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) return false;
+  // An open drop-down list takes its own keys: Enter picks, Escape closes.
+  for (Gtk::Widget* widget = window_->get_focus(); widget != nullptr; widget = widget->get_parent()) {
+    if (GTK_IS_POPOVER(widget->gobj())) return false;
+  }
   if (is_enter(event->keyval)) {
     press_enter();
     return true;

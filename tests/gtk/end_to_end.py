@@ -139,8 +139,8 @@ def rows(table):
     return entries, (selected[0] if selected else -1)
 
 
-def combo_entries(combo):
-    return [item.name for item in combo[0]]
+def drop_down_entries(window, accessible_id):
+    return rows(find(window, accessible_id + "-list"))[0]
 
 
 def click(node):
@@ -294,7 +294,7 @@ def editor(program, main, work, constant):
     check("double click shows the fluid", (text(find(dialog, "edit-307")), text(find(dialog, "edit-308"))), ("Teste", "1.5"))
     keys("Escape")
     program.wait_gone("Editor de fluidos")
-    check("main list reloaded", "Teste" in combo_entries(find(main, "combo-102")), True)
+    check("main list reloaded", "Teste" in drop_down_entries(main, "combo-102"), True)
 
 
 def help_file(program, main, work):
@@ -351,9 +351,11 @@ def decimal_comma_locale():
     main = program.wait_window(MAIN_TITLE)
     click(find(main, "edit-103"))
     type_text("-183,15")  # 90 K in °C, typed with a decimal comma
-    click(find(main, "combo-102"))
-    item = wait_for("fluid list open", lambda: [i for i in find(main, "combo-102")[0] if i.name == "Nitrogênio" and i.getState().contains(pyatspi.STATE_SHOWING)][0])
-    click(item)
+    click(find(main, "combo-102"))  # the mouse opens the list and picks from it
+    fluids = find(main, "combo-102-list")
+    wait_for("fluid list open", lambda: fluids.getState().contains(pyatspi.STATE_SHOWING))
+    screenshot("fluid-list-open")
+    click(fluids.queryTable().getAccessibleAt(drop_down_entries(main, "combo-102").index("Nitrogênio"), 0))
     wait_for("fluid chosen", lambda: find(main, "combo-102").name == "Nitrogênio")
     click(find(main, "button-1"))
     pressure = find(main, "edit-104")

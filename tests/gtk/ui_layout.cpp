@@ -75,10 +75,13 @@ void text_of(GMarkupParseContext*, const char* text, gsize length, gpointer data
 
 // --- holding against the template ---
 
+// Every object but the insides of a drop-down list: its button's label and
+// arrow, its popover and the list in it are one control.
 void each_object(const std::vector<std::unique_ptr<UiObject>>& objects, const std::function<void(const UiObject&)>& visit) {
   for (const auto& object : objects) {
+    if (object->class_name == "GtkPopover") continue;
     visit(*object);
-    each_object(object->children, visit);
+    if (object->class_name != "GtkMenuButton") each_object(object->children, visit);
   }
 }
 
@@ -100,7 +103,7 @@ std::string kind_of(const UiObject& object) {
   if (c == "GtkRadioButton") return "radio button";
   if (c == "GtkCheckButton") return "check box";
   if (c == "GtkEntry") return "edit";
-  if (c == "GtkComboBoxText" || c == "GtkComboBox") return "combo box";
+  if (c == "GtkMenuButton" && !property(object, "popover").empty()) return "combo box";
   if (c == "GtkTreeView") return "list box";
   if (c == "GtkImage") return "icon";
   return {};
