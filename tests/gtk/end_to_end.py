@@ -44,8 +44,12 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
 
 
-def screenshot(name):
-    subprocess.run(["import", "-window", "root", os.path.join(SHOTS, name + ".png")], check=True)
+def screenshot(name, title=None):
+    """The window of that title, or the whole screen."""
+    window = "root"
+    if title is not None:
+        window = xdotool("search", "--onlyvisible", "--name", "^%s$" % title).split()[-1]
+    subprocess.run(["import", "-window", window, os.path.join(SHOTS, name + ".png")], check=True)
 
 
 # --- waiting and checking -------------------------------------------------
@@ -203,7 +207,7 @@ def read(path):
 
 def calculation_and_refusals(program):
     main = program.wait_window(MAIN_TITLE)
-    screenshot("main-window")
+    screenshot("main-window", MAIN_TITLE)
     # The focus starts on "Calcula"; Tab goes through the template's order.
     keys("Tab", "Tab", "Tab", "Tab", "Down")  # Sair, Sobre, model, fluid: the next fluid
     check("fluid chosen with the keys", wait_for("fluid", lambda: find(main, "combo-102").name == "Nitrogênio" and "Nitrogênio"), "Nitrogênio")
@@ -219,7 +223,7 @@ def calculation_and_refusals(program):
     check("last log line selected", selected, 5)
     check("last log line", log[-1], "f(v) = 0.903718;    f(l) = 0.903718")
     check("convergence note", text(find(main, "label-110")), "")
-    screenshot("calculation")
+    screenshot("calculation", MAIN_TITLE)
 
     # A letter in the temperature: refused, that character selected.
     temperature = find(main, "edit-103")
@@ -230,7 +234,7 @@ def calculation_and_refusals(program):
     box, message, icons = message_box(program, "Atenção!")
     check("refusal text", message, 'Verifique a entrada de caracteres inválidos no campo "Temperatura" !')
     check("refusal icon", icons, ["Aviso"])
-    screenshot("message-invalid-character")
+    screenshot("message-invalid-character", "Atenção!")
     acknowledge(program, "Atenção!")
     check("refused character selected", temperature.queryText().getSelection(0), (1, 2))
     check("result kept after a refusal", text(pressure), "3.61916")
@@ -256,7 +260,7 @@ def units(program, main, work):
     keys("Escape")  # command 2, which the units dialog leaves alone
     time.sleep(0.2)
     check("Escape leaves the units dialog open", program.window("Configuração de Unidades") is not None, True)
-    screenshot("units-dialog")
+    screenshot("units-dialog", "Configuração de Unidades")
     click(find(dialog, "button-401"))
     program.wait_gone("Configuração de Unidades")
     check("pressure label", text(find(main, "label-106")), "Pressão de Vapor (kPa):")
@@ -280,7 +284,7 @@ def editor(program, main, work, constant):
     names, selected = rows(find(dialog, "list-301"))
     check("added fluid selected in its sorted place", names[selected], "Teste")
     check("comma turned into a point", text(find(dialog, "edit-308")), "1.5")
-    screenshot("fluid-editor")
+    screenshot("fluid-editor", "Editor de fluidos")
     keys("Return")  # Salvar has the focus
     wait_for("dados.txt saved", lambda: "Teste Antoine" in read(os.path.join(work, "dados.txt")))
     saved = [line for line in read(os.path.join(work, "dados.txt")).split("\n") if line.startswith("Teste ")]
@@ -303,7 +307,7 @@ def help_file(program, main, work):
     check("help missing text", message,
           "Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na pasta de Quelrin")
     check("help missing icon", icons, ["Erro"])
-    screenshot("message-help-missing")
+    screenshot("message-help-missing", "Erro:")
     acknowledge(program, "Erro:")
     shutil.copy(HELP_FILE, os.path.join(work, "quel.chm"))
     menu(main, "Ajuda", "menu-1040")
@@ -322,7 +326,7 @@ def help_file(program, main, work):
 def about_box(program, main):
     click(find(main, "button-109"))
     program.wait_window("Sobre")
-    screenshot("about-box")
+    screenshot("about-box", "Sobre")
     keys("Return")
     program.wait_gone("Sobre")
 
@@ -375,13 +379,14 @@ def missing_database():
     programs.append(program)
     box, message, icons = message_box(program, "Atenção!")
     check("missing database text", message, "Arquivo 'dados.txt' não encontrado.")
-    screenshot("message-missing-database")
+    screenshot("message-missing-database", "Atenção!")
     keys("Return")
     check("exit code without a database", program.exit_code(), 1)
 
 
 def main():
-    os.makedirs(SHOTS, exist_ok=True)
+    shutil.rmtree(SHOTS, ignore_errors=True)  # no picture of an earlier run left to mislead
+    os.makedirs(SHOTS)
     server = start_x_server()
     try:
         for run in (first_run, decimal_comma_locale, missing_database):
