@@ -268,37 +268,38 @@ def units(program, main, work):
     check("prefs.dat", read(os.path.join(work, "prefs.dat")), "2 2")
 
 
-def editor(program, main, work, constant):
-    """Adds a fluid typed with `constant` as its first constant and saves."""
+def editor(program, main, work, constant, name="Teste", stored="Teste"):
+    """Adds a fluid typed with `constant` as its first constant and saves;
+    `stored` is the name as the program keeps it, in Windows-1252."""
     menu(main, "Ferramentas", "menu-1050")
     dialog = program.wait_window("Editor de fluidos")
     names, selected = rows(find(dialog, "list-301"))
     check("editor lists every fluid, first selected", (len(names), selected), (35, 0))
     click(find(dialog, "edit-307"))
-    type_text("Teste")
+    type_text(name)
     for control, value in (("edit-308", constant), ("edit-309", "900"), ("edit-310", "-50"),
                            ("edit-312", "40"), ("edit-313", "300"), ("edit-314", "0.1")):
         click(find(dialog, control))
         type_text(value)
     click(find(dialog, "button-303"))  # Adiciona >>: the focus goes to Salvar
     names, selected = rows(find(dialog, "list-301"))
-    check("added fluid selected in its sorted place", names[selected], "Teste")
+    check("added fluid selected in its sorted place", names[selected], stored)
     check("comma turned into a point", text(find(dialog, "edit-308")), "1.5")
     screenshot("fluid-editor", "Editor de fluidos")
     keys("Return")  # Salvar has the focus
-    wait_for("dados.txt saved", lambda: "Teste Antoine" in read(os.path.join(work, "dados.txt")))
-    saved = [line for line in read(os.path.join(work, "dados.txt")).split("\n") if line.startswith("Teste ")]
-    check("saved line", saved, ["Teste Antoine 1.5 900 -50 0 40 300 0.1"])
+    wait_for("dados.txt saved", lambda: stored + " Antoine" in read(os.path.join(work, "dados.txt")))
+    saved = [line for line in read(os.path.join(work, "dados.txt")).split("\n") if line.startswith(stored + " ")]
+    check("saved line", saved, [stored + " Antoine 1.5 900 -50 0 40 300 0.1"])
     # A double click on a name fills the fields from its record.
     click(find(dialog, "button-302"))
     wait_for("fields cleared", lambda: text(find(dialog, "edit-307")) == "")
     table = find(dialog, "list-301").queryTable()
     double_click(table.getAccessibleAt(selected, 0))
     wait_for("fields filled", lambda: text(find(dialog, "edit-307")))
-    check("double click shows the fluid", (text(find(dialog, "edit-307")), text(find(dialog, "edit-308"))), ("Teste", "1.5"))
+    check("double click shows the fluid", (text(find(dialog, "edit-307")), text(find(dialog, "edit-308"))), (stored, "1.5"))
     keys("Escape")
     program.wait_gone("Editor de fluidos")
-    check("main list reloaded", "Teste" in drop_down_entries(main, "combo-102"), True)
+    check("main list reloaded", stored in drop_down_entries(main, "combo-102"), True)
 
 
 def help_file(program, main, work):
@@ -338,7 +339,9 @@ def first_run():
     main = calculation_and_refusals(program)
     about_box(program, main)
     units(program, main, work)
-    editor(program, main, work, "1,5")
+    # The euro sign has a Windows-1252 form; the snowman has none and comes
+    # back as "?", as through the ANSI functions.
+    editor(program, main, work, "1,5", "Teste€☃", "Teste€?")
     help_file(program, main, work)
     program.wait_window(MAIN_TITLE)
     keys("Escape")
