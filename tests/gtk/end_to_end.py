@@ -205,6 +205,17 @@ def read(path):
 
 # --- what a user does -----------------------------------------------------
 
+def refused_temperature(program, value):
+    """Types `value` over the temperature that has the focus and presses
+    Enter: the text and icon of the message box that refuses it."""
+    program.wait_window(MAIN_TITLE)  # the keyboard back from a closed message box
+    keys("ctrl+a")
+    type_text(value)
+    keys("Return")
+    box, message, icons = message_box(program, "Atenção!")
+    return message, icons
+
+
 def calculation_and_refusals(program):
     main = program.wait_window(MAIN_TITLE)
     screenshot("main-window", MAIN_TITLE)
@@ -228,10 +239,7 @@ def calculation_and_refusals(program):
     # A letter in the temperature: refused, that character selected.
     temperature = find(main, "edit-103")
     click(temperature)
-    keys("ctrl+a")
-    type_text("1e3")
-    keys("Return")
-    box, message, icons = message_box(program, "Atenção!")
+    message, icons = refused_temperature(program, "1e3")
     check("refusal text", message, 'Verifique a entrada de caracteres inválidos no campo "Temperatura" !')
     check("refusal icon", icons, ["Aviso"])
     screenshot("message-invalid-character", "Atenção!")
@@ -240,10 +248,7 @@ def calculation_and_refusals(program):
     check("result kept after a refusal", text(pressure), "3.61916")
 
     # At or above the critical temperature: the error icon.
-    keys("ctrl+a")
-    type_text("500")
-    keys("Return")
-    box, message, icons = message_box(program, "Atenção!")
+    message, icons = refused_temperature(program, "500")
     check("critical temperature text", message, "T maior que Tc de Nitrogênio ( Tc = 126.2K )")
     check("critical temperature icon", icons, ["Erro"])
     acknowledge(program, "Atenção!")
