@@ -75,12 +75,16 @@ void GtkList::fill(const std::vector<std::string_view>& entries) {
 
 void GtkList::remove(int index) {
   if (index < 0 || index >= count()) return;
+  // A tree view moves its selection to a neighbour of a deleted selected
+  // row; a list box is left with none selected.
+  const bool was_selected = selection() == index;
   GtkTreeIter iter;
   if (gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(store()), &iter, nullptr, index)) {
     gtk_list_store_remove(store(), &iter);
   }
   entries_.erase(entries_.begin() + index);
   if (drop_down_ && selected_ >= index) select(selected_ == index ? -1 : selected_ - 1);
+  if (!drop_down_ && was_selected) gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view_));
 }
 
 int GtkList::selection() const {
