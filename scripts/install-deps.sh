@@ -6,7 +6,7 @@ packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libben
 # The GTK program, its help (chmcmd, and xchm to read it) and its
 # end-to-end test (a private X server, input events, the accessibility tree).
 packages+=(pkg-config libgtkmm-3.0-dev libglib2.0-dev-bin librsvg2-common adwaita-icon-theme fp-utils xchm
-           xvfb xdotool imagemagick dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi)
+           xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 
