@@ -3,42 +3,21 @@
 // the log lines formatted and stored as the main window would receive them.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <stdexcept>
 #include <string>
 
+#include "bench/shipped_fluids.hpp"
 #include "calc/calculation_request.hpp"
 #include "calc/recorded_report.hpp"
-#include "fluids/fluid_database.hpp"
 
 namespace quelrin {
 namespace {
 
-const FluidTable& shipped_fluids() {
-  static const FluidTable fluids = [] {
-    FluidTable table;
-    std::string reason;
-    std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
-    if (!file || !parse_fluid_database(file, table, reason)) {
-      throw std::runtime_error("cannot read the shipped database: " + reason);
-    }
-    std::fclose(file);
-    return table;
-  }();
-  return fluids;
-}
-
-int index_of(const char* name) {
-  const FluidTable& fluids = shipped_fluids();
-  for (std::size_t i = 0; i < fluids.size(); ++i) {
-    if (fluids[i].name == name) return static_cast<int>(i);
-  }
-  throw std::runtime_error("fluid missing from the shipped database");
-}
+using bench::shipped_fluid_index;
+using bench::shipped_fluids;
 
 void run_request(benchmark::State& state, const char* fluid_name, const char* temperature_text) {
   const FluidTable& fluids = shipped_fluids();
-  const int fluid = index_of(fluid_name);
+  const int fluid = shipped_fluid_index(fluid_name);
   const int equation = static_cast<int>(state.range(0));
   const UnitPrefs units;
   RecordedReport report;

@@ -14,6 +14,9 @@ class CalcReport {
   virtual ~CalcReport() = default;
 
   virtual void clear_log() = 0;
+  // False when the lines would be thrown away: they are then not formed at all.
+  virtual bool keeps_log_lines() const { return true; }
+  // `line` lives only for the call.
   virtual void append_log_line(std::string_view line) = 0;
   virtual void select_log_line(int index) = 0;
   virtual void set_note(std::string_view note) = 0;

@@ -8,6 +8,7 @@
 #include "calc/cubic_solver.hpp"
 #include "calc/envelope_estimate.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "text/g_text.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -85,11 +86,22 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
 
   const int p_unit = units.pressure_unit;
   CalcResult result;
-  result.result_text = is_saturation_error(p_bar) ? FAILED_RESULT_TEXT
-                                                  : format_g(bar_to_pressure_unit(p_unit, p_bar));
-  result.estimate_text = "Valor por " + fluid.kind + ": " +
-                         format_g(bar_to_pressure_unit(p_unit, p0_bar)) + " " +
-                         std::string(pressure_suffix(p_unit)) + ".";
+  result.estimate_bar = p0_bar;
+  result.pressure_bar = p_bar;
+  char number[G_TEXT_ROOM];
+  if (is_saturation_error(p_bar)) {
+    result.result_text = FAILED_RESULT_TEXT;
+  } else {
+    result.result_text.assign(number, write_g(number, bar_to_pressure_unit(p_unit, p_bar)));
+  }
+  // "Valor por %s: %g %s." formed in place.
+  const std::string_view suffix = pressure_suffix(p_unit);
+  const std::string_view estimate_number(
+      number, static_cast<std::size_t>(write_g(number, bar_to_pressure_unit(p_unit, p0_bar)) - number));
+  std::string& estimate = result.estimate_text;
+  estimate.reserve(16 + fluid.kind.size() + estimate_number.size() + suffix.size());
+  estimate.append("Valor por ").append(fluid.kind).append(": ").append(estimate_number);
+  estimate.append(" ").append(suffix).append(".");
   return result;
 }
 

@@ -41,6 +41,8 @@ struct CalcResult {
   int refused_position = -1;
   std::string result_text;    // the pressure, or "Erro!"; completed only
   std::string estimate_text;  // "Valor por KIND: P0 SUFFIX."; completed only
+  double estimate_bar = 0.0;  // P0; completed only
+  double pressure_bar = 0.0;  // the iteration's result, SATURATION_ERROR included; completed only
 
   // The request stopped with a message and ran no calculation.
   bool stopped() const { return outcome != RequestOutcome::completed; }

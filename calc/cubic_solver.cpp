@@ -13,8 +13,6 @@ constexpr double ANGLE_OFFSET_2 = 4.188790204786667;
 
 }  // namespace
 
-bool is_saturation_error(double value) { return value == SATURATION_ERROR || std::isnan(value); }
-
 void solve_cubic(const CubicCoefficients& coefficients, CalcReport& report, CubicRoots& roots) {
   const double a = coefficients.c1;
   const double b = coefficients.c2;
@@ -22,14 +20,17 @@ void solve_cubic(const CubicCoefficients& coefficients, CalcReport& report, Cubi
 
   const double q = (3.0 * b - std::pow(a, 2.0)) / 9.0;
   const double r = (9.0 * a * b - 27.0 * c - 2.0 * std::pow(a, 3.0)) / 54.0;
-  const double discriminant = std::pow(q, 3.0) + std::pow(r, 2.0);
+  // (-q)^3 below is -q^3 exactly (pow is odd in its base for an odd integer
+  // exponent), so the cube is taken once.
+  const double q_cubed = std::pow(q, 3.0);
+  const double discriminant = q_cubed + std::pow(r, 2.0);
   if (!(discriminant < 0.0)) {
     report.show_message({"Provável causa: raízes complexas.", "Erro iterativo:", MessageIcon::error});
     roots.vapour = SATURATION_ERROR;
     return;
   }
 
-  const double theta = std::acos(-r / std::sqrt(std::pow(-q, 3.0)));
+  const double theta = std::acos(-r / std::sqrt(-q_cubed));
   const double s = -a / 3.0;
   const double k = 2.0 * std::sqrt(-q);
   const double x1 = s - k * std::cos(theta / 3.0);

@@ -2,6 +2,8 @@
 // by the trigonometric method.
 #pragma once
 
+#include <cmath>
+
 #include "calc/calc_report.hpp"
 
 namespace quelrin {
@@ -10,7 +12,7 @@ namespace quelrin {
 // number counts the same wherever it is tested.
 inline constexpr double SATURATION_ERROR = -1.0;
 
-bool is_saturation_error(double value);
+inline bool is_saturation_error(double value) { return value == SATURATION_ERROR || std::isnan(value); }
 
 // Z^3 + c1 Z^2 + c2 Z + c3 = 0; c0 (always 1) is never read.
 struct CubicCoefficients {

@@ -1,12 +1,14 @@
 // One successive-substitution frame, four sets of equation parameters.
 #include "calc/fugacity_iteration.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
+#include "calc/cubic_parameters.hpp"
 #include "calc/cubic_solver.hpp"
 #include "calc/gas_constant.hpp"
-#include "text/number_text.hpp"
-#include "calc/peng_robinson.hpp"
+#include "text/g_text.hpp"
 
 namespace quelrin {
 namespace {
@@ -19,16 +21,21 @@ struct Dimensionless {
   double b;
 };
 
-// Each equation: its parameters a and b at T, A and B at P, the cubic's
-// coefficients, ln phi of a root, and the tolerance on |phi_l / phi_v - 1|.
-struct PengRobinson {
-  static constexpr double tolerance = 1e-7;
+// The equation's parameters a and b at T, fixed for the whole call.
+struct Parameters {
   double a, b;
-  PengRobinson(double t_k, const FluidRecord& f) {
-    const PengRobinsonParameters p = peng_robinson_parameters(t_k, f);
+  Parameters(int equation, double t_k, const FluidRecord& f) {
+    const CubicParameters p = cubic_parameters(equation, t_k, f);
     a = p.a;
     b = p.b;
   }
+};
+
+// Each equation: A and B at P, the cubic's coefficients, ln phi of a root,
+// and the tolerance on |phi_l / phi_v - 1|.
+struct PengRobinson : Parameters {
+  static constexpr double tolerance = 1e-7;
+  PengRobinson(double t_k, const FluidRecord& f) : Parameters(PENG_ROBINSON, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
   }
@@ -44,7 +51,8 @@ struct PengRobinson {
 };
 
 // Soave-Redlich-Kwong and Redlich-Kwong share the cubic and ln phi.
-struct RedlichKwongFamily {
+struct RedlichKwongFamily : Parameters {
+  using Parameters::Parameters;
   static CubicCoefficients cubic(Dimensionless d) {
     return {1.0, -1.0, d.a - std::pow(d.b, 2.0) - d.b, -d.a * d.b};
   }
@@ -55,14 +63,7 @@ struct RedlichKwongFamily {
 
 struct SoaveRedlichKwong : RedlichKwongFamily {
   static constexpr double tolerance = 1e-7;
-  double a, b;
-  SoaveRedlichKwong(double t_k, const FluidRecord& f) {
-    const double omega = f.acentric_factor;
-    b = 0.007203691464 * f.tc / f.pc;  // 0.08664 R
-    const double m = 0.48 + 1.574 * omega - 0.176 * std::pow(omega, 2.0);
-    const double alpha = std::pow(1.0 + m * (1.0 - std::sqrt(t_k / f.tc)), 2.0);
-    a = 0.42748 * std::pow(R * f.tc, 2.0) * alpha / f.pc;
-  }
+  SoaveRedlichKwong(double t_k, const FluidRecord& f) : RedlichKwongFamily(SOAVE_REDLICH_KWONG, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
   }
@@ -70,23 +71,15 @@ struct SoaveRedlichKwong : RedlichKwongFamily {
 
 struct RedlichKwong : RedlichKwongFamily {
   static constexpr double tolerance = 1e-8;
-  double a, b;
-  RedlichKwong(double, const FluidRecord& f) {
-    b = 0.00720868017 * f.tc / f.pc;  // 0.0867 R
-    a = 0.42748 * std::pow(R, 2.0) * std::pow(f.tc, 2.5) / f.pc;
-  }
+  RedlichKwong(double t_k, const FluidRecord& f) : RedlichKwongFamily(REDLICH_KWONG, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.5)), b * p / (R * t_k)};
   }
 };
 
-struct VanDerWaals {
+struct VanDerWaals : Parameters {
   static constexpr double tolerance = 1e-7;
-  double a, b;
-  VanDerWaals(double, const FluidRecord& f) {
-    b = R * f.tc / (8.0 * f.pc);
-    a = 27.0 * std::pow(R, 2.0) * std::pow(f.tc, 2.0) / (64.0 * f.pc);
-  }
+  VanDerWaals(double t_k, const FluidRecord& f) : Parameters(VAN_DER_WAALS, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.0)), b * p / (R * t_k)};
   }
@@ -98,8 +91,16 @@ struct VanDerWaals {
   }
 };
 
+// "f(v) = %g;    f(l) = %g", formed on the stack.
 void append_fugacity_line(CalcReport& report, double phi_v, double phi_l) {
-  report.append_log_line("f(v) = " + format_g(phi_v) + ";    f(l) = " + format_g(phi_l));
+  static constexpr std::string_view VAPOUR = "f(v) = ";
+  static constexpr std::string_view LIQUID = ";    f(l) = ";
+  char line[VAPOUR.size() + LIQUID.size() + 2 * G_TEXT_ROOM];
+  char* end = std::copy(VAPOUR.begin(), VAPOUR.end(), line);
+  end = write_g(end, phi_v);
+  end = std::copy(LIQUID.begin(), LIQUID.end(), end);
+  end = write_g(end, phi_l);
+  report.append_log_line(std::string_view(line, static_cast<std::size_t>(end - line)));
 }
 
 template <class Equation>
@@ -116,7 +117,7 @@ double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& 
 
     const double phi_v = std::exp(Equation::ln_phi(roots.vapour, d));
     const double phi_l = std::exp(Equation::ln_phi(roots.liquid, d));
-    append_fugacity_line(report, phi_v, phi_l);
+    if (report.keeps_log_lines()) append_fugacity_line(report, phi_v, phi_l);
     ++k;
 
     const double ratio = phi_l / phi_v;

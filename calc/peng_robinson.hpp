@@ -11,6 +11,9 @@ struct PengRobinsonParameters {
   double b;  // L/mol
 };
 
+// The slope of the square root of alpha against 1 - sqrt(T / Tc).
+double peng_robinson_kappa(double omega);
+
 PengRobinsonParameters peng_robinson_parameters(double t_k, const FluidRecord& fluid);
 
 }  // namespace quelrin

@@ -1,156 +1,44 @@
 // quelrin-calc: the vapour-pressure calculation from the command line, over
-// the same logic and database as the program's main window.
+// the same logic and database as the program's main window; with --table,
+// --tsat and --plot, the exact saturation state beside it.
+#include <cmath>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/calculation_request.hpp"
-#include "text/cp1252.hpp"
 #include "calc/recorded_report.hpp"
+#include "calc/saturation.hpp"
+#include "calc/saturation_table.hpp"
+#include "cli/calc_options.hpp"
+#include "cli/pressure_plot.hpp"
+#include "cli/progress_bar.hpp"
+#include "cli/table_output.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_names.hpp"
+#include "text/cp1252.hpp"
+#include "text/number_text.hpp"
 #include "units/prefs_file.hpp"
 
 namespace quelrin {
 namespace {
 
-constexpr int EXIT_COMPUTED = 0;
-constexpr int EXIT_REFUSED = 1;
-constexpr int EXIT_USAGE = 2;
-
-const char* const USAGE = R"(Usage: quelrin-calc [OPTIONS] FLUID TEMPERATURE
-
-Computes the vapour pressure of FLUID at TEMPERATURE: a first estimate from
-the fluid's correlation, refined by successive substitution until the
-fugacity coefficients of the vapour and the liquid agree.
-
-  --db FILE                 fluid database (default: dados.txt)
-  --eos pr|srk|rk|vdw       equation of state: Peng-Robinson (default),
-                            Soave-Redlich-Kwong, Redlich-Kwong, Van der Waals
-  --pressure-unit bar|atm|kPa|psi|mmHg
-  --temperature-unit K|R|C|F
-  --log                     also print each iteration's fugacity coefficients
-  --help                    show this text
-
-Units come from prefs.dat in the current directory when it exists; the
-options win over it. FLUID is a whole name: written in the same letter case
-it picks that fluid, otherwise the first that differs only in case. TEMPERATURE
-is read as the program's temperature field reads it: a decimal point or
-comma, no letters (so no exponent) and no blanks.
-
-Output, one "key: value" line each: fluid, equation, estimate, pressure (a
-number, or "Erro!" when the iteration failed), iterations, note; with --log,
-one "log: " line per iteration.
-
-Exit status: 0 when a pressure was computed; 1 when the temperature was
-refused or the iteration failed (the message on standard error); 2 for a
-usage error, an unknown fluid, or a missing or malformed database.
-)";
-
-struct Options {
-  std::string database = "dados.txt";
-  int equation = 0;
-  std::optional<int> pressure_unit;
-  std::optional<int> temperature_unit;
-  bool log = false;
-  std::vector<std::string> operands;
-};
-
-int index_of(std::string_view word, std::initializer_list<std::string_view> words) {
-  int i = 0;
-  for (std::string_view w : words) {
-    if (w == word) return i;
-    ++i;
-  }
-  return -1;
-}
-
-int fail(const std::string& reason) {
-  std::fprintf(stderr, "quelrin-calc: %s\n", reason.c_str());
-  return EXIT_USAGE;
-}
-
-// Returns an exit status when the run should end here, -1 to go on.
-int parse_options(int argc, char** argv, Options& options) {
-  bool operands_only = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (operands_only || arg.size() < 2 || arg.substr(0, 2) != "--") {
-      options.operands.emplace_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      operands_only = true;
-    } else if (arg == "--help") {
-      std::fputs(USAGE, stdout);
-      return EXIT_COMPUTED;
-    } else if (arg == "--log") {
-      options.log = true;
-    } else if (arg == "--db" || arg == "--eos" || arg == "--pressure-unit" ||
-               arg == "--temperature-unit") {
-      if (i + 1 == argc) return fail(std::string(arg) + " needs a value");
-      const std::string_view value = argv[++i];
-      int index = 0;
-      if (arg == "--db") {
-        options.database = value;
-      } else if (arg == "--eos") {
-        if ((index = index_of(value, {"pr", "srk", "rk", "vdw"})) < 0) {
-          return fail("unknown equation of state '" + std::string(value) + "'");
-        }
-        options.equation = index;
-      } else if (arg == "--pressure-unit") {
-        if ((index = index_of(value, {"bar", "atm", "kPa", "psi", "mmHg"})) < 0) {
-          return fail("unknown pressure unit '" + std::string(value) + "'");
-        }
-        options.pressure_unit = index;
-      } else {
-        if ((index = index_of(value, {"K", "R", "C", "F"})) < 0) {
-          return fail("unknown temperature unit '" + std::string(value) + "'");
-        }
-        options.temperature_unit = index;
-      }
-    } else {
-      return fail("unknown option '" + std::string(arg) + "' (see --help)");
-    }
-  }
-  if (options.operands.size() != 2) return fail("expected FLUID and TEMPERATURE (see --help)");
-  return -1;
-}
+// Tables at least this long show a progress bar on a terminal.
+constexpr int PROGRESS_FROM_ROWS = 200;
+// The window's points on a plot without a table.
+constexpr int PLOT_WINDOW_POINTS = 24;
 
 void print_field(const char* key, std::string_view cp1252_value) {
   const std::string value = cp1252_to_utf8(cp1252_value);
   std::printf("%s:%s%s\n", key, value.empty() ? "" : " ", value.c_str());
 }
 
-int run(int argc, char** argv) {
-  Options options;
-  if (const int status = parse_options(argc, argv, options); status >= 0) return status;
-
-  std::FILE* file = std::fopen(options.database.c_str(), "rb");
-  if (!file) return fail("cannot open the fluid database '" + options.database + "'");
-  FluidTable fluids;
-  std::string reason;
-  const bool parsed = parse_fluid_database(file, fluids, reason);
-  std::fclose(file);
-  if (!parsed) {
-    return fail("malformed fluid database '" + options.database + "': " + cp1252_to_utf8(reason));
-  }
-
-  const std::string wanted = utf8_to_cp1252(options.operands[0]);
-  const int fluid_index = find_fluid(fluids, wanted);
-  if (fluid_index < 0) return fail("unknown fluid '" + options.operands[0] + "'");
-
-  UnitPrefs units;
-  read_prefs_file(PREFS_FILE, units);
-  if (options.pressure_unit) units.pressure_unit = *options.pressure_unit;
-  if (options.temperature_unit) units.temperature_unit = *options.temperature_unit;
-
+int run_single(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+               const UnitPrefs& units) {
   RecordedReport report;
-  const CalcResult result =
-      run_calculation_request(fluids, fluid_index, options.equation,
-                              utf8_to_cp1252(options.operands[1]), units, report);
+  const CalcResult result = run_calculation_request(
+      fluids, fluid_index, options.equation, utf8_to_cp1252(options.operands[1]), units, report);
   for (const Message& message : report.messages) {
     std::fprintf(stderr, "%s\n", cp1252_to_utf8(message.text).c_str());
   }
@@ -169,6 +57,121 @@ int run(int argc, char** argv) {
     for (const std::string& line : report.log) print_field("log", line);
   }
   return result.result_text == FAILED_RESULT_TEXT ? EXIT_REFUSED : EXIT_COMPUTED;
+}
+
+int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPrefs& units) {
+  std::string typed = *options.tsat;
+  for (char& c : typed) {
+    if (c == ',') c = '.';
+  }
+  const std::optional<double> pressure = read_whole_number(typed);
+  if (!pressure || !std::isfinite(*pressure))
+    return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
+  double t_k = 0.0;
+  const int status = saturation_temperature(
+      options.equation, pressure_unit_to_bar(units.pressure_unit, *pressure), fluid, t_k);
+  if (status != SATURATION_SOLVED) {
+    std::fprintf(stderr, "%s\n",
+                 status == SATURATION_ABOVE_CRITICAL
+                     ? "no saturation temperature: the pressure is not below the equation's "
+                       "critical pressure"
+                     : "no saturation temperature: the pressure is too low");
+    return EXIT_REFUSED;
+  }
+  print_field("fluid", fluid.name);
+  print_field("equation", EQUATION_NAMES[options.equation]);
+  print_field("temperature",
+              format_g_exact(kelvin_to_temperature_unit(units.temperature_unit, t_k)));
+  return EXIT_COMPUTED;
+}
+
+std::vector<double> table_temperatures(const TemperatureRange& range) {
+  std::vector<double> temperatures;
+  for (int i = 0; i < range.rows; ++i) temperatures.push_back(range.from + i * range.step);
+  return temperatures;
+}
+
+int run_table(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+              const UnitPrefs& units) {
+  std::vector<TableRow> rows;
+  {
+    ProgressBar progress(options.table->rows, PROGRESS_FROM_ROWS);
+    for (const double t : table_temperatures(*options.table)) {
+      rows.push_back(saturation_table_row(fluids, fluid_index, options.equation, t, units));
+      progress.advance();
+    }
+  }
+  if (options.csv) {
+    print_csv_table(rows);
+  } else {
+    print_aligned_table(rows, units);
+  }
+  return EXIT_COMPUTED;
+}
+
+int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
+             const UnitPrefs& units) {
+  PlotRequest request;
+  request.fluids = &fluids;
+  request.fluid_index = fluid_index;
+  request.units = units;
+  if (options.table) {
+    request.from = options.table->from;
+    request.to = options.table->to;
+    request.window_temperatures = table_temperatures(*options.table);
+  } else {
+    const double tc = fluids[static_cast<std::size_t>(fluid_index)].tc;
+    request.from = kelvin_to_temperature_unit(units.temperature_unit, 0.4 * tc);
+    request.to = kelvin_to_temperature_unit(units.temperature_unit, tc);
+    for (int i = 0; i < PLOT_WINDOW_POINTS; ++i) {
+      request.window_temperatures.push_back(request.from +
+                                            (request.to - request.from) * i / PLOT_WINDOW_POINTS);
+    }
+  }
+  std::string reason;
+  if (!draw_pressure_plot(*options.plot, request, reason)) {
+    std::fprintf(stderr, "quelrin-calc: %s\n", reason.c_str());
+    return EXIT_REFUSED;
+  }
+  return EXIT_COMPUTED;
+}
+
+int run(int argc, char** argv) {
+  CalcOptions options;
+  if (const int status = parse_calc_options(argc, argv, options); status >= 0) return status;
+
+  std::FILE* file = std::fopen(options.database.c_str(), "rb");
+  if (!file) return usage_error("cannot open the fluid database '" + options.database + "'");
+  FluidTable fluids;
+  std::string reason;
+  const bool parsed = parse_fluid_database(file, fluids, reason);
+  std::fclose(file);
+  if (!parsed) {
+    return usage_error("malformed fluid database '" + options.database +
+                       "': " + cp1252_to_utf8(reason));
+  }
+
+  const int fluid_index = find_fluid(fluids, utf8_to_cp1252(options.operands[0]));
+  if (fluid_index < 0) return usage_error("unknown fluid '" + options.operands[0] + "'");
+
+  UnitPrefs units;
+  read_prefs_file(PREFS_FILE, units);
+  if (options.pressure_unit) units.pressure_unit = *options.pressure_unit;
+  if (options.temperature_unit) units.temperature_unit = *options.temperature_unit;
+
+  int status = EXIT_COMPUTED;
+  if (options.table) {
+    status = run_table(options, fluids, fluid_index, units);
+  } else if (options.tsat) {
+    status = run_tsat(options, fluids[static_cast<std::size_t>(fluid_index)], units);
+  } else if (options.operands.size() == 2) {
+    status = run_single(options, fluids, fluid_index, units);
+  }
+  if (options.plot) {
+    const int plotted = run_plot(options, fluids, fluid_index, units);
+    if (status == EXIT_COMPUTED) status = plotted;
+  }
+  return status;
 }
 
 }  // namespace

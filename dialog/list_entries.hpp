@@ -12,13 +12,9 @@
 
 namespace quelrin {
 
-// A sorted list puts a new entry after every entry that sorts before or with
-// it (the word sort); an unsorted one at the end.
+// Where an added entry goes: a sorted list's place for it, else the end.
 inline int list_insert_position(const std::vector<std::string>& entries, std::string_view text, bool sorted) {
-  if (!sorted) return static_cast<int>(entries.size());
-  const auto position = std::upper_bound(entries.begin(), entries.end(), text,
-                                         [](std::string_view a, const std::string& b) { return word_sort_compare(a, b) < 0; });
-  return static_cast<int>(position - entries.begin());
+  return sorted ? list_box_insert_position(entries, text) : static_cast<int>(entries.size());
 }
 
 // The first entry equal to `text` ignoring letter case only, or -1.

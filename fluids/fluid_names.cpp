@@ -2,7 +2,6 @@
 #include "fluids/fluid_names.hpp"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 
 #include "text/cp1252.hpp"
@@ -18,17 +17,10 @@ std::vector<std::string_view> fluid_names(const FluidTable& table) {
 }
 
 void sort_as_listed(FluidTable& table) {
-  // Each name is weighed once; the records then move once each.
-  std::vector<std::string> keys;
-  keys.reserve(table.size());
-  for (const FluidRecord& fluid : table) keys.push_back(word_sort_key(fluid.name));
-  std::vector<std::size_t> order(table.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  // The records move once each, into the order the list box gives their names.
   FluidTable sorted;
   sorted.reserve(table.size());
-  for (std::size_t i : order) sorted.push_back(std::move(table[i]));
+  for (std::size_t i : list_box_order(fluid_names(table))) sorted.push_back(std::move(table[i]));
   table = std::move(sorted);
 }
 

@@ -11,9 +11,9 @@ namespace quelrin {
 // The names of the table, in its order, as a list is filled with them.
 std::vector<std::string_view> fluid_names(const FluidTable& table);
 
-// Puts the table in the order of a sorted list box (the word sort), keeping
-// the file's order among names the sort does not tell apart: the order that
-// adding the names one by one to the editor's list gives.
+// Puts the table in the order of a sorted list box (the word sort): the
+// order that adding the names one by one to the editor's list gives, names
+// equal but for letter case included.
 void sort_as_listed(FluidTable& table);
 
 // The fluid named exactly `name`; failing that, the first whose name matches

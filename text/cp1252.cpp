@@ -50,19 +50,6 @@ char byte_for_code_point(std::uint32_t cp) {
 
 }  // namespace
 
-bool is_cp1252_letter(char c) {
-  const unsigned b = byte(c);
-  if ((b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A)) return true;
-  switch (b) {
-    case 0x83: case 0x88: case 0x8A: case 0x8C: case 0x8E:
-    case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-    case 0xAA: case 0xB5: case 0xBA:
-      return true;
-    default:
-      return (b >= 0xC0 && b <= 0xFF) && b != 0xD7 && b != 0xF7;
-  }
-}
-
 bool is_c_space(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }

@@ -7,16 +7,10 @@
 #include <limits>
 
 #include "text/cp1252.hpp"
+#include "text/g_text.hpp"
 
 namespace quelrin {
 namespace {
-
-std::string format_with_precision(double value, int precision) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-  return std::string(buffer, result.ptr);
-}
 
 // The power of ten of a decimal text's leading non-zero digit, exponent
 // included, saturated far beyond any double's range. Only asked of a text
@@ -67,12 +61,13 @@ Scan scan_number(const char* first, const char* last) {
 
 }  // namespace
 
-std::string format_g(double value) { return format_with_precision(value, 6); }
+std::string format_g(double value) {
+  char buffer[G_TEXT_ROOM];
+  return std::string(buffer, write_g(buffer, value));
+}
 
 char* write_g_exact(char* out, double value) {
-  if (!std::isfinite(value)) {
-    return std::to_chars(out, out + MAX_G_EXACT_CHARS, value, std::chars_format::general, 6).ptr;
-  }
+  if (!std::isfinite(value)) return write_g(out, value);
   // The shortest digits that read back exactly, "d.ddde±XX".
   char buffer[MAX_G_EXACT_CHARS];
   const char* const scientific = buffer;
@@ -83,9 +78,7 @@ char* write_g_exact(char* out, double value) {
   if (*mantissa == '-') ++mantissa;
   const int digit_count = static_cast<int>(exponent_mark - mantissa) - (exponent_mark - mantissa > 1 ? 1 : 0);
   // Six significant digits or fewer: plain "%g" gives the same digits.
-  if (digit_count <= 6) {
-    return std::to_chars(out, out + MAX_G_EXACT_CHARS, value, std::chars_format::general, 6).ptr;
-  }
+  if (digit_count <= 6) return write_g(out, value);
   int exponent = 0;
   std::from_chars(exponent_mark + (exponent_mark[1] == '+' ? 2 : 1), end, exponent);
   // "%g" at precision P = digit_count: the exponent form outside -4 <= X < P.

@@ -1,6 +1,7 @@
 // Word sort: compares names level by level, as the Windows list box does.
 #include "text/word_sort.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -118,6 +119,76 @@ std::string word_sort_key(std::string_view name) {
 
 int word_sort_compare(std::string_view a, std::string_view b) {
   return word_sort_key(a).compare(word_sort_key(b));
+}
+
+int list_box_insert_position(std::span<const std::string> entries, std::string_view name) {
+  const std::string key = word_sort_key(name);
+  int low = 0;
+  int high = static_cast<int>(entries.size()) - 1;
+  while (low <= high) {
+    const int middle = (low + high) / 2;
+    const int order = word_sort_key(entries[static_cast<std::size_t>(middle)]).compare(key);
+    if (order == 0) return middle;
+    if (order > 0) {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+std::vector<std::size_t> list_box_order(std::span<const std::string_view> names) {
+  // Names equal in the sort form groups, numbered in sort order; each group
+  // has its stretch of the result, filled as its names are added.
+  std::vector<std::string> keys;
+  keys.reserve(names.size());
+  for (std::string_view name : names) keys.push_back(word_sort_key(name));
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  std::vector<std::size_t> group_of(names.size());
+  std::vector<std::size_t> group_start;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (k == 0 || keys[order[k]] != keys[order[k - 1]]) group_start.push_back(k);
+    group_of[order[k]] = group_start.size() - 1;
+  }
+
+  // Names added so far per group, summed by a Fenwick tree: how many listed
+  // entries sort before a group is known at once at every step.
+  std::vector<std::size_t> added(group_start.size() + 1, 0);
+  std::vector<std::size_t> group_count(group_start.size(), 0);
+  for (std::size_t name = 0; name < names.size(); ++name) {
+    const std::size_t group = group_of[name];
+    std::size_t before = 0;
+    for (std::size_t i = group; i > 0; i -= i & (~i + 1)) before += added[i];
+    // The list box's search over the `name` entries listed so far: the
+    // group's entries stand from `first` on; it stops at the first it meets.
+    const auto first = static_cast<long long>(before);
+    const auto end = first + static_cast<long long>(group_count[group]);
+    long long low = 0;
+    long long high = static_cast<long long>(name) - 1;
+    long long place = first;
+    while (low <= high) {
+      const long long middle = (low + high) / 2;
+      if (middle < first) {
+        low = middle + 1;
+      } else if (middle >= end) {
+        high = middle - 1;
+      } else {
+        place = middle;
+        break;
+      }
+    }
+    const auto stretch = order.begin() + static_cast<std::ptrdiff_t>(group_start[group]);
+    const auto at = stretch + (place - first);
+    std::copy_backward(at, stretch + static_cast<std::ptrdiff_t>(group_count[group]),
+                       stretch + static_cast<std::ptrdiff_t>(group_count[group]) + 1);
+    *at = name;
+    ++group_count[group];
+    for (std::size_t i = group + 1; i < added.size(); i += i & (~i + 1)) ++added[i];
+  }
+  return order;
 }
 
 }  // namespace quelrin

@@ -259,8 +259,25 @@ class Reader {
       script_.menus.push_back(std::move(menu));
     } else if (type == "ICON") {
       script_.icons.push_back(IconResource{id, string()});
+    } else if (type == "VERSIONINFO") {
+      skip_block();  // the file's properties: no dialog shows them
     } else {
       throw RcSyntaxError{error_at(type_token, "unsupported resource type " + type_token.text)};
+    }
+  }
+
+  // Skips a resource's fixed part and its BEGIN ... END body, nested blocks
+  // included.
+  void skip_block() {
+    while (!accept_begin()) next();
+    for (int depth = 1; depth > 0;) {
+      if (accept_begin()) {
+        ++depth;
+      } else if (accept_end()) {
+        --depth;
+      } else {
+        next();
+      }
     }
   }
 

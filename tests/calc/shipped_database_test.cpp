@@ -9,25 +9,14 @@
 #include "calc/calculation_request.hpp"
 #include "text/cp1252.hpp"
 #include "calc/recorded_report.hpp"
-#include "fluids/fluid_database.hpp"
 #include "tests/support/equations.hpp"
+#include "tests/support/shipped_fluids.hpp"
 
 namespace quelrin {
 namespace {
 
-FluidTable shipped_fluids() {
-  FluidTable fluids;
-  std::string reason;
-  std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
-  EXPECT_TRUE(file);
-  if (!file) return fluids;
-  EXPECT_TRUE(parse_fluid_database(file, fluids, reason)) << reason;
-  std::fclose(file);
-  return fluids;
-}
-
 TEST(ShippedDatabase, EveryFluidConvergesWithEveryEquationBelowTc) {
-  const FluidTable fluids = shipped_fluids();
+  const FluidTable fluids = test::read_shipped_fluids();
   ASSERT_FALSE(fluids.empty());
   for (const FluidRecord& fluid : fluids) {
     for (double reduced : {0.6, 0.7, 0.8}) {

@@ -1,14 +1,10 @@
 // quelrin-calc run as a separate program in its own working directory.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
-#include "text/cp1252.hpp"
-#include "tests/support/temp_dir.hpp"
+#include "tests/support/calc_program.hpp"
 
 namespace quelrin {
 namespace {
@@ -20,40 +16,10 @@ constexpr int COMPUTED = 0;
 constexpr int REFUSED = 1;
 constexpr int USAGE = 2;
 
-struct CliRun {
-  int status = -1;
-  std::string out;  // UTF-8
-  std::string err;
-};
+using test::CliRun;
+using test::utf8;
 
-// Text for the command line and the expected output, written here in the
-// sources' UTF-8 but compiled to Windows-1252.
-std::string utf8(std::string_view cp1252) { return cp1252_to_utf8(cp1252); }
-
-class QuelrinCalc : public testing::Test {
- protected:
-  test::TempDir dir;
-
-  QuelrinCalc() {
-    std::filesystem::copy_file(QUELRIN_DATA_DIR "/dados.txt", dir.file("dados.txt"));
-  }
-
-  // `arguments` go to the shell as they are: quote what needs it.
-  CliRun run(const std::string& arguments) const {
-    const std::string command = "cd '" + dir.path().string() + "' && '" QUELRIN_CALC_EXE "' " +
-                                arguments + " 2>'" + dir.file("stderr.txt") + "'";
-    CliRun result;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = test::read_file(dir.file("stderr.txt"));
-    return result;
-  }
-};
+class QuelrinCalc : public testing::Test, protected test::CalcProgram {};
 
 TEST_F(QuelrinCalc, PrintsTheKeyLinesOfACalculation) {
   const CliRun result = run("'" + utf8("Nitrogênio") + "' 90");

@@ -220,6 +220,25 @@ TEST(ResourceScriptSyntax, MenuOptionsAndPopupsNest) {
   EXPECT_THAT(menu_commands(reading.script.menus.at(0)), ElementsAre(10, 11, 12));
 }
 
+TEST(ResourceScriptSyntax, VersionInformationIsPassedOver) {
+  const ResourceReading reading = read(R"(
+    1 VERSIONINFO
+    FILEVERSION 1,0,0,0
+    FILEOS VOS_NT_WINDOWS32
+    BEGIN
+      BLOCK "StringFileInfo"
+      BEGIN
+        BLOCK "041604E4" { VALUE "ProductName", "Quelrin" }
+      END
+      BLOCK "VarFileInfo" BEGIN VALUE "Translation", 0x416, 1252 END
+    END
+    2 MENU { MENUITEM "&End", 20 }
+  )");
+  ASSERT_EQ(reading.error, "");
+  EXPECT_THAT(menu_commands(reading.script.menus.at(0)), ElementsAre(20));
+  EXPECT_THAT(read("1 VERSIONINFO FILEVERSION 1 BEGIN BLOCK \"x\" BEGIN END").error, HasSubstr("unexpected end"));
+}
+
 TEST(ResourceScriptSyntax, ErrorsNameFileAndLine) {
   EXPECT_EQ(read("1 DIALOG 0, 0, 10\nBEGIN\nEND").error, "test.rc:2: expected ','");
   EXPECT_EQ(read("UNDEFINED DIALOG 0, 0, 1, 1").error, "test.rc:1: unknown name UNDEFINED");

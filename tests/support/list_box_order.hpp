@@ -23,4 +23,14 @@ inline std::vector<std::string> shuffled_list_box_order() {
   return shuffled;
 }
 
+// Many names, among them many equal but for letter case, in a fixed order.
+inline std::vector<std::string> names_with_case_ties() {
+  const char* const stems[] = {"agua", "AGUA", "Água", "água", "n-Butano", "nButano", "R-22", "r22", "Éter"};
+  std::vector<std::string> names;
+  for (int i = 0; i < 150; ++i) {
+    for (const char* stem : stems) names.push_back(std::string(stem) + (i % 7 == 0 ? "" : std::to_string((i * 37) % 40)));
+  }
+  return names;
+}
+
 }  // namespace quelrin::test

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,18 @@ namespace quelrin::test {
 class TempDir {
  public:
   TempDir() {
+#ifdef _WIN32
+    // No mkdtemp in the Windows runtime: try fresh random names.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const auto candidate = std::filesystem::temp_directory_path() / ("quelrin-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) path_ = candidate;
+    }
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "quelrin-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+#endif
   }
   ~TempDir() {
     std::error_code ignored;

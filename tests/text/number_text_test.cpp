@@ -136,7 +136,8 @@ TEST(NumberText, WholeNumberRejectsPartialTokens) {
 class DecimalCommaLocale : public testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"pt_BR.UTF-8", "pt_BR.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+    for (const char* name : {"pt_BR.UTF-8", "pt_BR.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8",
+                             "Portuguese_Brazil.1252", "pt-BR"}) {
       if (std::setlocale(LC_ALL, name) && printf_g(1.5) == "1,5") return;
     }
     std::setlocale(LC_ALL, "C");

@@ -1,0 +1,87 @@
+// Saturation pressure per call, on the same requests: every shipped fluid
+// with every equation at eight temperatures from 0.25 to 0.9999 of the
+// equation's own Tc. The exact solver from a start that knows nothing of the
+// curve, the superancillary, and the window's method (first estimate and
+// successive substitution, no log lines; it fails near Tc, at its own cost).
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+#include <vector>
+
+#include "bench/shipped_fluids.hpp"
+#include "calc/calculation_request.hpp"
+#include "calc/saturation.hpp"
+#include "calc/superancillary.hpp"
+#include "tests/support/equations.hpp"
+
+namespace quelrin {
+namespace {
+
+struct Request {
+  int equation;
+  double t_k;
+  const FluidRecord* fluid;
+};
+
+const std::vector<Request>& requests() {
+  static const std::vector<Request> all = [] {
+    std::vector<Request> list;
+    for (const FluidRecord& fluid : bench::shipped_fluids()) {
+      for (int e = 0; e < EQUATION_COUNT; ++e) {
+        const double tc = equation_critical_temperature(e, fluid);
+        for (const double reduced : {0.25, 0.4, 0.55, 0.7, 0.85, 0.95, 0.99, 0.9999}) {
+          list.push_back({e, reduced * tc, &fluid});
+        }
+      }
+    }
+    return list;
+  }();
+  return all;
+}
+
+class SilentReport : public CalcReport {
+ public:
+  bool keeps_log_lines() const override { return false; }
+  void clear_log() override {}
+  void append_log_line(std::string_view) override {}
+  void select_log_line(int) override {}
+  void set_note(std::string_view) override {}
+  void show_message(const Message&) override {}
+};
+
+template <class Pressure>
+void per_request(benchmark::State& state, Pressure pressure) {
+  const std::vector<Request>& list = requests();
+  for (auto _ : state) {
+    for (const Request& r : list) benchmark::DoNotOptimize(pressure(r));
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * list.size()));
+  state.counters["ns_per_call"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * list.size()),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::OneK::kIs1000);
+}
+
+void BM_SaturationIterativeSolver(benchmark::State& state) {
+  per_request(state, [](const Request& r) {
+    return iterative_saturation_pressure(r.equation, r.t_k, *r.fluid);
+  });
+}
+
+void BM_SaturationSuperancillary(benchmark::State& state) {
+  per_request(
+      state, [](const Request& r) { return superancillary_pressure(r.equation, r.t_k, *r.fluid); });
+}
+
+void BM_SaturationWindowMethod(benchmark::State& state) {
+  SilentReport report;
+  per_request(state, [&report](const Request& r) {
+    return test::ITERATIONS[r.equation](r.t_k, first_estimate(r.t_k, *r.fluid), *r.fluid, report);
+  });
+}
+
+BENCHMARK(BM_SaturationIterativeSolver);
+BENCHMARK(BM_SaturationSuperancillary);
+BENCHMARK(BM_SaturationWindowMethod);
+
+}  // namespace
+}  // namespace quelrin

@@ -1,0 +1,184 @@
+// Sampling of the curves and their drawing with PLplot's C interface. PLplot
+// takes UTF-8; the program's texts are in the code page until here.
+#include "cli/pressure_plot.hpp"
+
+#include <plplot/plplot.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "calc/calculation_request.hpp"
+#include "calc/saturation.hpp"
+#include "calc/saturation_table.hpp"
+#include "text/cp1252.hpp"
+
+namespace quelrin {
+namespace {
+
+constexpr int SAMPLES = 400;
+
+// cmap0 entries: 0 background, 1 axes and text, then one per curve.
+constexpr int BACKGROUND = 0;
+constexpr int INK = 1;
+constexpr int FIRST_CURVE = 2;
+constexpr int CURVE_COLOURS[EQUATION_COUNT + 1][3] = {
+    {0, 90, 181}, {220, 50, 32}, {0, 140, 70}, {150, 80, 200}, {90, 90, 90}};
+constexpr int SOLID = 1;
+constexpr int DASHED = 2;
+const char* const POINT_SYMBOL = "\xE2\x97\x8F";  // U+25CF, a black circle, in UTF-8
+
+struct Curve {
+  std::vector<double> t;
+  std::vector<double> log_p;
+};
+
+const char* device_for(std::string_view file) {
+  if (file.ends_with(".png")) return "pngcairo";
+  if (file.ends_with(".pdf")) return "pdfcairo";
+  return "svgcairo";
+}
+
+// The fluid's Tc and the equations' own, in kelvin: the sampled range ends
+// at the highest of them.
+std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord& fluid) {
+  std::vector<double> t;
+  for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
+  // Each curve ends at its critical point; put that point in when it falls inside.
+  for (int e = 0; e < EQUATION_COUNT; ++e) {
+    const double tc = kelvin_to_temperature_unit(
+        r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
+    if (tc > r.from && tc < r.to) t.push_back(tc);
+  }
+  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc * (1.0 - 1e-9));
+  if (tc > r.from && tc < r.to) t.push_back(tc);
+  std::sort(t.begin(), t.end());
+  return t;
+}
+
+void add_point(Curve& curve, double t, double p) {
+  if (p > 0.0 && std::isfinite(p)) {
+    curve.t.push_back(t);
+    curve.log_p.push_back(std::log10(p));
+  }
+}
+
+}  // namespace
+
+bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::string& reason) {
+  const FluidRecord& fluid = (*r.fluids)[static_cast<std::size_t>(r.fluid_index)];
+  const int t_unit = r.units.temperature_unit;
+  const int p_unit = r.units.pressure_unit;
+
+  Curve curves[EQUATION_COUNT + 1];  // the equations, then the correlation
+  for (const double t : sample_temperatures(r, fluid)) {
+    const double t_k = temperature_to_kelvin(t_unit, t);
+    if (!(t_k > 0.0)) continue;
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      SaturationState state;
+      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
+        add_point(curves[e], t, bar_to_pressure_unit(p_unit, state.p_bar));
+      }
+    }
+    if (t_k < fluid.tc)
+      add_point(curves[EQUATION_COUNT], t,
+                bar_to_pressure_unit(p_unit, first_estimate(t_k, fluid)));
+  }
+  Curve points[EQUATION_COUNT];
+  for (const double t : r.window_temperatures) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      const TableRow row = saturation_table_row(*r.fluids, r.fluid_index, e, t, r.units);
+      if (row.converged) add_point(points[e], t, *row.pressure);
+    }
+  }
+
+  double low = INFINITY;
+  double high = -INFINITY;
+  for (const Curve& curve : curves) {
+    for (const double y : curve.log_p) {
+      low = std::min(low, y);
+      high = std::max(high, y);
+    }
+  }
+  if (!(low < high)) {
+    reason = "no saturation pressure in the range to draw";
+    return false;
+  }
+
+  // PLplot ends the program when it cannot open its file: try it first.
+  if (std::FILE* probe = std::fopen(file.c_str(), "wb")) {
+    std::fclose(probe);
+  } else {
+    reason = "cannot write '" + file + "'";
+    return false;
+  }
+  plsdev(device_for(file));
+  plsfnam(file.c_str());
+  plspage(0.0, 0.0, 1000, 700, 0, 0);
+  plscol0(BACKGROUND, 255, 255, 255);
+  plscol0(INK, 0, 0, 0);
+  for (int i = 0; i <= EQUATION_COUNT; ++i) {
+    plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
+  }
+  plinit();
+  plcol0(INK);
+  plschr(0.0, 1.1);
+  plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
+  const std::string t_label =
+      cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
+  const std::string p_label =
+      cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
+  const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
+  pllab(t_label.c_str(), p_label.c_str(), title.c_str());
+
+  plwidth(2.0);
+  for (int i = 0; i <= EQUATION_COUNT; ++i) {
+    plcol0(FIRST_CURVE + i);
+    pllsty(i == EQUATION_COUNT ? DASHED : SOLID);
+    plline(static_cast<PLINT>(curves[i].t.size()), curves[i].t.data(), curves[i].log_p.data());
+  }
+  pllsty(SOLID);
+  plwidth(1.0);
+  plschr(0.0, 0.6);  // the points' glyph
+  for (int e = 0; e < EQUATION_COUNT; ++e) {
+    plcol0(FIRST_CURVE + e);
+    plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
+             POINT_SYMBOL);
+  }
+
+  // Legend: the four equations, the correlation, the window's points.
+  constexpr int ENTRIES = EQUATION_COUNT + 2;
+  std::string texts[ENTRIES];
+  for (int e = 0; e < EQUATION_COUNT; ++e) texts[e] = EQUATION_NAMES[e];
+  texts[EQUATION_COUNT] = cp1252_to_utf8("Correlação (" + fluid.kind + ")");
+  texts[EQUATION_COUNT + 1] = cp1252_to_utf8("Iteração da janela (convergiu)");
+  const char* text_pointers[ENTRIES];
+  PLINT options[ENTRIES], colours[ENTRIES], styles[ENTRIES], symbol_numbers[ENTRIES];
+  PLFLT widths[ENTRIES], symbol_scales[ENTRIES];
+  const char* symbols[ENTRIES];
+  for (int i = 0; i < ENTRIES; ++i) {
+    text_pointers[i] = texts[i].c_str();
+    const bool point = i == EQUATION_COUNT + 1;
+    options[i] = point ? PL_LEGEND_SYMBOL : PL_LEGEND_LINE;
+    colours[i] = point ? INK : FIRST_CURVE + i;
+    styles[i] = i == EQUATION_COUNT ? DASHED : SOLID;
+    widths[i] = 2.0;
+    symbol_numbers[i] = 1;
+    symbol_scales[i] = 0.6;
+    symbols[i] = POINT_SYMBOL;
+  }
+  plschr(0.0, 1.1);
+  PLFLT legend_width = 0.0;
+  PLFLT legend_height = 0.0;
+  plcol0(INK);
+  pllegend(&legend_width, &legend_height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
+           PL_POSITION_INSIDE | PL_POSITION_BOTTOM | PL_POSITION_RIGHT, 0.02, 0.02, 0.08,
+           BACKGROUND, INK, SOLID, 0, 0, ENTRIES, options, 0.8, 0.9, 2.0, 0.0, colours,
+           text_pointers, nullptr, nullptr, nullptr, nullptr, colours, styles, widths, colours,
+           symbol_scales, symbol_numbers, symbols);
+  plend();
+  return true;
+}
+
+}  // namespace quelrin

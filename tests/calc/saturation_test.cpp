@@ -1,0 +1,278 @@
+// The exact saturation solver and the superancillary curves, on the shipped
+// fluids with all four equations.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "calc/calculation_request.hpp"
+#include "calc/cubic_parameters.hpp"
+#include "calc/cubic_solver.hpp"
+#include "calc/gas_constant.hpp"
+#include "calc/recorded_report.hpp"
+#include "calc/reduced_saturation.hpp"
+#include "calc/saturation.hpp"
+#include "calc/saturation_table.hpp"
+#include "calc/superancillary.hpp"
+#include "tests/support/equations.hpp"
+#include "tests/support/shipped_fluids.hpp"
+#include "text/cp1252.hpp"
+#include "text/number_text.hpp"
+
+namespace quelrin {
+namespace {
+
+constexpr double R = GAS_CONSTANT;
+constexpr double BALANCE_TOLERANCE = 1e-12;
+constexpr double SUPERANCILLARY_TOLERANCE = 1e-12;  // relative, on the pressure
+// The window's tolerances on |phi_l / phi_v - 1|, by equation.
+constexpr double WINDOW_TOLERANCES[EQUATION_COUNT] = {1e-7, 1e-7, 1e-8, 1e-7};
+
+class Saturation : public testing::Test {
+ protected:
+  const FluidTable fluids = test::read_shipped_fluids();
+  void SetUp() override { ASSERT_FALSE(fluids.empty()); }
+};
+
+std::string trace(const FluidRecord& fluid, int equation, double reduced) {
+  return cp1252_to_utf8(fluid.name) + ", " + EQUATION_NAMES[equation] + ", " +
+         std::to_string(reduced) + " of the equation's Tc";
+}
+
+// Wherever the window's iteration converges, the exact pressure is the same
+// within what the window's tolerance leaves: ln(P / P*) ~ tol / (Zv - Zl).
+// Where the liquid's Z falls below 1e-5 the window's cubic solver (its angle
+// offsets carry pi to 12 digits) puts noise of 1e-11 on that root, which
+// then outweighs the tolerance; those requests are left out.
+TEST_F(Saturation, AgreesWithTheWindowsIterationWhereverThatConverges) {
+  int compared = 0;
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      for (const double reduced : {0.4, 0.6, 0.7, 0.8, 0.9}) {
+        const double t_k = reduced * fluid.tc;
+        SCOPED_TRACE(trace(fluid, e, reduced));
+        RecordedReport report;
+        const double window = test::ITERATIONS[e](t_k, first_estimate(t_k, fluid), fluid, report);
+        if (is_saturation_error(window) || !report.note.empty()) continue;
+        SaturationState state;
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
+        const double z_gap = state.p_bar * (state.vapour_volume - state.liquid_volume) / (R * t_k);
+        if (state.p_bar * state.liquid_volume / (R * t_k) < 1e-5) continue;
+        EXPECT_NEAR(std::log(window / state.p_bar), 0.0, 2.0 * WINDOW_TOLERANCES[e] / z_gap);
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 400);
+}
+
+// ln phi of both volumes by the window's own formulas (Peng-Robinson),
+// from the pressure and volumes the solver returns: equal to 1e-12; both
+// volumes on a branch where the pressure falls as the volume grows, either
+// side of the critical volume, where it rises; and (where the window's cubic
+// solver resolves a liquid root) three real roots, the outer two the volumes.
+TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
+  for (const FluidRecord& fluid : fluids) {
+    const double tc = equation_critical_temperature(PENG_ROBINSON, fluid);
+    for (const double reduced : {0.25, 0.5, 0.8, 0.95, 0.999}) {
+      const double t_k = reduced * tc;
+      SCOPED_TRACE(trace(fluid, PENG_ROBINSON, reduced));
+      SaturationState state;
+      ASSERT_EQ(solve_saturation(PENG_ROBINSON, t_k, fluid, state), SATURATION_SOLVED);
+      EXPECT_LE(std::fabs(state.balance), BALANCE_TOLERANCE);
+
+      const CubicParameters p = cubic_parameters(PENG_ROBINSON, t_k, fluid);
+      const double a = p.a * state.p_bar / std::pow(R * t_k, 2.0);
+      const double b = p.b * state.p_bar / (R * t_k);
+      const auto ln_phi = [&](double z) {
+        return z - 1.0 - std::log(z - b) +
+               a / (2.0 * b * std::sqrt(2.0)) *
+                   std::log((z + b - std::sqrt(2.0) * b) / (z + b + std::sqrt(2.0) * b));
+      };
+      const double z_liquid = state.p_bar * state.liquid_volume / (R * t_k);
+      const double z_vapour = state.p_bar * state.vapour_volume / (R * t_k);
+      EXPECT_NEAR(ln_phi(z_liquid), ln_phi(z_vapour), 1e-11);
+
+      const CubicFamily<double> family = cubic_family<double>(PENG_ROBINSON_FAMILY);
+      const double rho = attraction_ratio(PENG_ROBINSON, t_k, fluid);
+      const double critical_v = critical_point<double>(PENG_ROBINSON_FAMILY).v;
+      EXPECT_LT(family.pressure_slope(state.liquid_volume / p.b, rho), 0.0);
+      EXPECT_LT(family.pressure_slope(state.vapour_volume / p.b, rho), 0.0);
+      EXPECT_GT(family.pressure_slope(critical_v, rho), 0.0);
+      EXPECT_LT(state.liquid_volume / p.b, critical_v);
+      EXPECT_GT(state.vapour_volume / p.b, critical_v);
+
+      if (reduced < 0.5) continue;
+      RecordedReport report;
+      CubicRoots roots;
+      solve_cubic({1.0, b - 1.0, a - 3.0 * b * b - 2.0 * b, b * b * b + b * b - a * b}, report,
+                  roots);
+      EXPECT_TRUE(report.messages.empty());
+      EXPECT_NEAR(roots.liquid, z_liquid, 1e-9 * z_liquid);
+      EXPECT_NEAR(roots.vapour, z_vapour, 1e-9 * z_vapour);
+    }
+  }
+}
+
+// Close to the critical point the window's iteration often ends in "Erro!";
+// the exact solver answers every one of those requests.
+TEST_F(Saturation, AnswersNearTheCriticalPointWhereTheWindowFails) {
+  int window_failures = 0;
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      const double t_k = 0.995 * std::fmin(fluid.tc, equation_critical_temperature(e, fluid));
+      SCOPED_TRACE(trace(fluid, e, 0.995));
+      RecordedReport report;
+      const double window = test::ITERATIONS[e](t_k, first_estimate(t_k, fluid), fluid, report);
+      if (!is_saturation_error(window)) continue;
+      ++window_failures;
+      SaturationState state;
+      ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
+      EXPECT_LE(std::fabs(state.balance), BALANCE_TOLERANCE);
+      EXPECT_LT(state.liquid_volume, state.vapour_volume);
+      EXPECT_LT(state.p_bar, 1.2 * fluid.pc);
+    }
+  }
+  EXPECT_GT(window_failures, 30);
+}
+
+TEST_F(Saturation, SaysSoAtAndAboveTheEquationsCriticalTemperature) {
+  const FluidRecord& water = fluids[0];
+  for (int e = 0; e < EQUATION_COUNT; ++e) {
+    const double tc = equation_critical_temperature(e, water);
+    SaturationState state;
+    EXPECT_EQ(solve_saturation(e, tc * (1.0 + 1e-12), water, state), SATURATION_ABOVE_CRITICAL);
+    EXPECT_EQ(solve_saturation(e, tc * 1.5, water, state), SATURATION_ABOVE_CRITICAL);
+    EXPECT_EQ(solve_saturation(e, tc * (1.0 - 1e-6), water, state), SATURATION_SOLVED);
+    EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, tc * 1.01, water)));
+  }
+}
+
+// The program's rounded constants move the equation's critical point off the
+// fluid's Tc: below it for Peng-Robinson (0.45724 / 0.0778 is under the
+// family's 5.87736) and Redlich-Kwong (0.0867), above it for
+// Soave-Redlich-Kwong, exactly on it for Van der Waals.
+TEST_F(Saturation, EquationsCriticalTemperatureSitsWhereTheConstantsPutIt) {
+  const FluidRecord& water = fluids[0];
+  EXPECT_LT(equation_critical_temperature(PENG_ROBINSON, water), water.tc);
+  EXPECT_GT(equation_critical_temperature(PENG_ROBINSON, water), 0.9999 * water.tc);
+  EXPECT_GT(equation_critical_temperature(SOAVE_REDLICH_KWONG, water), water.tc);
+  EXPECT_LT(equation_critical_temperature(REDLICH_KWONG, water), water.tc);
+  EXPECT_NEAR(equation_critical_temperature(VAN_DER_WAALS, water), water.tc, 1e-9 * water.tc);
+  EXPECT_NEAR(critical_point<double>(VAN_DER_WAALS_FAMILY).rho, 27.0 / 8.0, 1e-14);
+  EXPECT_NEAR(critical_point<double>(VAN_DER_WAALS_FAMILY).v, 3.0, 1e-7);
+}
+
+// Clapeyron: dP/dT = dH / (T dv). The solver's own pressures, differenced
+// over 2e-5 T, give the enthalpy its departure functions give.
+TEST_F(Saturation, EnthalpyMatchesClausiusClapeyronFromTheSolversPressures) {
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      for (const double reduced : {0.5, 0.8, 0.97}) {
+        const double t_k = reduced * equation_critical_temperature(e, fluid);
+        SCOPED_TRACE(trace(fluid, e, reduced));
+        const double h = 1e-5 * t_k;
+        SaturationState state;
+        SaturationState below;
+        SaturationState above;
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
+        ASSERT_EQ(solve_saturation(e, t_k - h, fluid, below), SATURATION_SOLVED);
+        ASSERT_EQ(solve_saturation(e, t_k + h, fluid, above), SATURATION_SOLVED);
+        const double slope = (above.p_bar - below.p_bar) / (2.0 * h);
+        const double enthalpy_kj = t_k * (state.vapour_volume - state.liquid_volume) * slope * 0.1;
+        EXPECT_NEAR(state.vaporization_enthalpy, enthalpy_kj, 1e-7 * state.vaporization_enthalpy);
+        EXPECT_NEAR(state.dp_dt, slope, 1e-7 * slope);
+      }
+    }
+  }
+}
+
+TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      const double tc = equation_critical_temperature(e, fluid);
+      for (const double reduced : {0.3, 0.7, 0.999}) {
+        SCOPED_TRACE(trace(fluid, e, reduced));
+        SaturationState state;
+        ASSERT_EQ(solve_saturation(e, reduced * tc, fluid, state), SATURATION_SOLVED);
+        double t_k = 0.0;
+        ASSERT_EQ(saturation_temperature(e, state.p_bar, fluid, t_k), SATURATION_SOLVED);
+        EXPECT_NEAR(t_k, reduced * tc, 1e-10 * tc);
+      }
+      double t_k = 0.0;
+      EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc, fluid, t_k), SATURATION_ABOVE_CRITICAL);
+      EXPECT_EQ(saturation_temperature(e, 0.0, fluid, t_k), SATURATION_BELOW_RANGE);
+    }
+  }
+}
+
+// Points the generator never fitted on: random temperatures of random
+// shipped fluids between 0.25 and 0.9999 of the equation's Tc.
+TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
+  std::mt19937 random(1207);
+  std::uniform_int_distribution<std::size_t> pick_fluid(0, fluids.size() - 1);
+  std::uniform_int_distribution<int> pick_equation(0, EQUATION_COUNT - 1);
+  std::uniform_real_distribution<double> pick_reduced(0.25, 0.9999);
+  for (int i = 0; i < 4000; ++i) {
+    const FluidRecord& fluid = fluids[pick_fluid(random)];
+    const int e = pick_equation(random);
+    const double reduced = i < 40 ? 0.9999 : pick_reduced(random);
+    const double t_k = reduced * equation_critical_temperature(e, fluid);
+    SCOPED_TRACE(trace(fluid, e, reduced));
+    const double exact = iterative_saturation_pressure(e, t_k, fluid);
+    ASSERT_NEAR(superancillary_pressure(e, t_k, fluid) / exact, 1.0, SUPERANCILLARY_TOLERANCE);
+  }
+}
+
+TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
+  for (int family = 0; family < FAMILY_COUNT; ++family) {
+    const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
+    EXPECT_NEAR(curve.pieces[0].rho_lo, critical_point<double>(family).rho, 1e-12);
+    for (int i = 1; i < curve.count; ++i)
+      EXPECT_EQ(curve.pieces[i].rho_lo, curve.pieces[i - 1].rho_hi);
+    EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[0].rho_lo)));
+    EXPECT_TRUE(
+        std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
+  }
+}
+
+}  // namespace
+}  // namespace quelrin
+
+namespace quelrin {
+namespace {
+
+TEST(SaturationTable, TypesTemperaturesWithoutAnExponent) {
+  EXPECT_EQ(typed_temperature(1e-7), "0.0000001");
+  EXPECT_EQ(typed_temperature(-183.15), "-183.15");
+  const std::string large = typed_temperature(1e22);
+  EXPECT_EQ(large.find('e'), std::string::npos);
+  EXPECT_EQ(read_leading_number(large), 1e22);
+}
+
+// dP/dT in psi per degree Rankine is the value in bar/K times the psi factor
+// over 1.8; the exact pressure carries the unit's factor alone.
+TEST(SaturationTable, ExactColumnsFollowTheUsersUnits) {
+  const FluidTable fluids = test::read_shipped_fluids();
+  ASSERT_FALSE(fluids.empty());
+  const TableRow kelvin_bar =
+      saturation_table_row(fluids, 0, PENG_ROBINSON, 373.15, UnitPrefs{0, 0});
+  const TableRow rankine_psi =
+      saturation_table_row(fluids, 0, PENG_ROBINSON, 671.67, UnitPrefs{3, 1});
+  ASSERT_TRUE(kelvin_bar.exact && rankine_psi.exact);
+  const double psi = 14.503773773;
+  EXPECT_NEAR(rankine_psi.exact->pressure, kelvin_bar.exact->pressure * psi, 1e-9);
+  EXPECT_NEAR(rankine_psi.exact->dp_dt, kelvin_bar.exact->dp_dt * psi / 1.8, 1e-9);
+  EXPECT_NEAR(rankine_psi.exact->liquid_volume, kelvin_bar.exact->liquid_volume, 1e-12);
+  EXPECT_EQ(rankine_psi.iterations, kelvin_bar.iterations);
+  EXPECT_TRUE(kelvin_bar.converged);
+
+  const TableRow refused = saturation_table_row(fluids, 0, PENG_ROBINSON, 700.0, UnitPrefs{});
+  EXPECT_FALSE(refused.estimate || refused.pressure || refused.iterations || refused.exact);
+  EXPECT_EQ(refused.pressure_text, "");
+  EXPECT_FALSE(refused.converged);
+}
+
+}  // namespace
+}  // namespace quelrin

@@ -1,0 +1,171 @@
+// quelrin-calc's --table, --csv, --tsat and --plot, run as a separate program.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "tests/support/calc_program.hpp"
+#include "text/number_text.hpp"
+
+namespace quelrin {
+namespace {
+
+using test::CliRun;
+using test::utf8;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+constexpr int COMPUTED = 0;
+constexpr int REFUSED = 1;
+constexpr int USAGE = 2;
+
+const char* const CSV_HEADER =
+    "temperature,estimate,pressure,iterations,saturation_pressure,liquid_volume,vapour_volume,"
+    "vaporization_enthalpy,dp_dt";
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  if (!text.empty() && text.back() == separator) parts.emplace_back();
+  return parts;
+}
+
+// The lines of an output that ends in a newline.
+std::vector<std::string> lines_of(const std::string& out) {
+  return out.empty() ? std::vector<std::string>() : split(out.substr(0, out.size() - 1), '\n');
+}
+
+class SaturationOptions : public testing::Test, protected test::CalcProgram {
+ protected:
+  const std::string water = "'" + utf8("Água") + "' ";
+  const std::string nitrogen = "'" + utf8("Nitrogênio") + "' ";
+
+  // The value of a "key: value" line.
+  static std::string field(const std::string& out, const std::string& key) {
+    const std::size_t start = out.find(key + ": ");
+    if (start == std::string::npos) return "";
+    const std::size_t value = start + key.size() + 2;
+    return out.substr(value, out.find('\n', value) - value);
+  }
+};
+
+// Each CSV row holds what a single run at that temperature prints (Van der
+// Waals, whose iteration fails near Tc: "Erro!"), and the exact columns;
+// empty cells above the critical temperature.
+TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
+  const CliRun table = run("--eos vdw --csv --table 96:136:10 " + nitrogen);
+  ASSERT_EQ(table.status, COMPUTED) << table.err;
+  const std::vector<std::string> lines = lines_of(table.out);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], CSV_HEADER);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> cells = split(lines[i], ',');
+    ASSERT_EQ(cells.size(), 9u) << lines[i];
+    const CliRun single = run("--eos vdw " + nitrogen + cells[0]);
+    SCOPED_TRACE(lines[i]);
+    if (cells[0] == "136") {  // above Tc: refused by the window, past the equation's Tc
+      EXPECT_EQ(lines[i], "136,,,,,,,,");
+      continue;
+    }
+    EXPECT_EQ(format_g(*read_whole_number(cells[1])) + " bar.",
+              field(single.out, "estimate").substr(18));
+    const std::string window = field(single.out, "pressure");
+    EXPECT_EQ(cells[2] == "Erro!" ? cells[2] : format_g(*read_whole_number(cells[2])), window);
+    EXPECT_EQ(cells[3], field(single.out, "iterations"));
+    const double exact = *read_whole_number(cells[4]);
+    if (window != "Erro!") {
+      EXPECT_NEAR(exact / *read_whole_number(window), 1.0, 1e-5);
+    }
+    EXPECT_LT(*read_whole_number(cells[5]), *read_whole_number(cells[6]));
+    EXPECT_GT(*read_whole_number(cells[7]), 0.0);
+    EXPECT_GT(*read_whole_number(cells[8]), 0.0);
+  }
+  EXPECT_THAT(table.out, HasSubstr(",Erro!,"));  // 126 K is too close to Tc for the window
+}
+
+TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
+  const CliRun table = run("--table 0:20:10 --temperature-unit C --pressure-unit kPa " + water);
+  ASSERT_EQ(table.status, COMPUTED) << table.err;
+  const std::vector<std::string> lines = lines_of(table.out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_THAT(lines[0], testing::MatchesRegex(
+                            " *temperature +estimate +pressure +iterations +saturation_pressure "
+                            "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt"));
+  EXPECT_THAT(lines[1],
+              testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C")));
+  for (const std::string& line : lines)
+    EXPECT_EQ(line.size(), lines[0].size() + (&line == &lines[1] ? 2 : 0));
+  EXPECT_THAT(lines[2], StartsWith("          0 "));
+}
+
+TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
+  const CliRun table = run("--csv --table 373.15:373.15:1 " + water);
+  const std::string pressure = split(lines_of(table.out)[1], ',')[4];
+  const CliRun tsat = run("--tsat " + pressure + " " + water);
+  ASSERT_EQ(tsat.status, COMPUTED) << tsat.err;
+  EXPECT_THAT(tsat.out, StartsWith(utf8("fluid: Água\nequation: Peng-Robinson\ntemperature: ")));
+  EXPECT_NEAR(*read_whole_number(field(tsat.out, "temperature")), 373.15, 1e-9);
+
+  const CliRun celsius =
+      run("--tsat 1,01325 --pressure-unit bar --temperature-unit C --eos srk " + water);
+  EXPECT_EQ(celsius.status, COMPUTED);
+  EXPECT_THAT(celsius.out, HasSubstr("equation: Soave-Redlich-Kwong\n"));
+
+  const CliRun above = run("--tsat 1000 " + water);
+  EXPECT_EQ(above.status, REFUSED);
+  EXPECT_EQ(above.out, "");
+  EXPECT_THAT(above.err, HasSubstr("critical pressure"));
+  EXPECT_EQ(run("--tsat muito " + water).status, USAGE);
+  EXPECT_EQ(run("--tsat nan " + water).status, USAGE);
+  EXPECT_EQ(run("--tsat 0 " + water).status, REFUSED);
+}
+
+TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
+  const std::pair<std::string, std::string> formats[] = {
+      {"svg", "<?xml"}, {"png", "\x89PNG"}, {"pdf", "%PDF"}};
+  for (const auto& [ext, magic] : formats) {
+    const CliRun plot = run("--plot agua." + ext + " " + water);
+    ASSERT_EQ(plot.status, COMPUTED) << plot.err;
+    EXPECT_EQ(plot.out, "");
+    EXPECT_THAT(test::read_file(dir.file("agua." + ext)), StartsWith(magic));
+  }
+  // With a temperature the usual lines come too; with a table, the table.
+  EXPECT_THAT(run("--plot n.svg " + nitrogen + "90").out, HasSubstr("pressure: 3.61916\n"));
+  EXPECT_THAT(run("--plot n.svg --csv --table 80:90:5 " + nitrogen).out, StartsWith(CSV_HEADER));
+
+  EXPECT_EQ(run("--plot agua.txt " + water).status, USAGE);
+  const CliRun unwritable = run("--plot missing/agua.svg " + water);
+  EXPECT_EQ(unwritable.status, REFUSED);
+  EXPECT_THAT(unwritable.err, HasSubstr("cannot write"));
+}
+
+// Words that begin with one dash stay operands, as before the options grew.
+TEST_F(SaturationOptions, OperandsMayBeginWithADash) {
+  EXPECT_THAT(run("--temperature-unit C " + nitrogen + "-183,15").out,
+              HasSubstr("pressure: 3.61916\n"));
+  EXPECT_THAT(run("--temperature-unit C -- " + nitrogen + "-183,15").out,
+              HasSubstr("pressure: 3.61916\n"));
+  EXPECT_THAT(run("--temperature-unit C --csv --table -183.15:-183.15:1 " + nitrogen).out,
+              HasSubstr("\n-183.15,3.6071257"));
+  EXPECT_EQ(run("-- --log " + nitrogen).status, USAGE);  // "--log" is the fluid now
+}
+
+TEST_F(SaturationOptions, UsageErrorsOfTheNewOptions) {
+  EXPECT_EQ(run("--table 10:0:1 " + water).status, USAGE);
+  EXPECT_EQ(run("--table 0:10:0 " + water).status, USAGE);
+  EXPECT_EQ(run("--table 0:10 " + water).status, USAGE);
+  EXPECT_EQ(run("--table 0:1e7:1 " + water).status, USAGE);
+  EXPECT_EQ(run("--table 300:310:5 " + water + "300").status, USAGE);
+  EXPECT_EQ(run("--csv " + water + "300").status, USAGE);
+  EXPECT_EQ(run("--tsat 1 --table 300:310:5 " + water).status, USAGE);
+  const CliRun missing = run(water + "300 --table");
+  EXPECT_EQ(missing.status, USAGE);
+  EXPECT_EQ(missing.err, "quelrin-calc: --table needs a value\n");
+}
+
+}  // namespace
+}  // namespace quelrin

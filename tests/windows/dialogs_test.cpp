@@ -1,0 +1,278 @@
+// The program's real dialogs under the Win32 dialog manager: what the user
+// sees and what keys, clicks and menus do, checked against the portable core
+// that the headless manager runs too.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "calc/calculation_request.hpp"
+#include "calc/recorded_report.hpp"
+#include "fluids/fluid_database.hpp"
+#include "fluids/fluid_names.hpp"
+#include "resources/resource_ids.h"
+#include "tests/windows/running_program.hpp"
+
+namespace quelrin::test {
+namespace {
+
+FluidTable parse(std::string_view database) {
+  FluidTable table;
+  std::string reason;
+  EXPECT_TRUE(parse_fluid_database(database, table, reason)) << reason;
+  return table;
+}
+
+std::vector<std::string> names_of(const FluidTable& table) {
+  std::vector<std::string> names;
+  for (std::string_view name : fluid_names(table)) names.emplace_back(name);
+  return names;
+}
+
+// What the core computes for the main window's choices.
+struct Expected {
+  CalcResult result;
+  RecordedReport report;
+};
+
+Expected compute(int fluid, int equation, std::string_view temperature, UnitPrefs units) {
+  Expected expected;
+  expected.result =
+      run_calculation_request(parse(shipped_database()), fluid, equation, temperature, units, expected.report);
+  return expected;
+}
+
+class MainWindow : public RunningProgram {
+ protected:
+  void SetUp() override {
+    RunningProgram::SetUp();
+    write_file("dados.txt", shipped_database());
+    window = start();
+    ASSERT_NE(window, nullptr);
+  }
+
+  // Runs a calculation from the menu and answers the message it shows.
+  std::optional<Message> refusal(std::string_view temperature, std::string_view screenshot = {}) {
+    type(window, IDC_TEMPERATURE_EDIT, temperature);
+    choose_menu_item(window, IDM_CALCULATE);
+    return acknowledge_message(owner(), screenshot);
+  }
+
+  // The dialog manager gives the focus back once a message box has gone.
+  bool focus_comes_to(int id) {
+    return eventually([&] { return focused_id(owner()) == id; }, std::chrono::seconds(2));
+  }
+
+  HWND window = nullptr;
+};
+
+TEST_F(MainWindow, OpensAsItsTemplateAndStartUpDescribe) {
+  char class_name[16] = {};
+  GetClassNameA(window, class_name, sizeof class_name);
+  EXPECT_STREQ(class_name, "Ruzav");
+  EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0u);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(window)), 2);
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+
+  EXPECT_EQ(list_entries(window, IDC_EQUATION_LIST),
+            std::vector<std::string>(std::begin(EQUATION_NAMES), std::end(EQUATION_NAMES)));
+  EXPECT_EQ(list_selection(window, IDC_EQUATION_LIST), 0);
+  EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(parse(shipped_database())));
+  EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), 0);
+  // A first start creates the preferences and says so with a lower-case v.
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), "Pressão de vapor (bar):");
+  EXPECT_EQ(item_text(window, IDC_TEMPERATURE_LABEL), "Entre com a temperatura (K):");
+  EXPECT_EQ(read_file("prefs.dat"), "0 0");
+  EXPECT_EQ(focused_id(owner()), IDOK);
+}
+
+TEST_F(MainWindow, EnterInTheTemperatureFieldCalculatesAndEscapeQuits) {
+  pick(window, IDC_FLUID_LIST, 1);
+  pick(window, IDC_EQUATION_LIST, 1);
+  type(window, IDC_TEMPERATURE_EDIT, "90");
+  // Calcula, Sair, Sobre, the two lists, then the temperature.
+  for (int i = 0; i < 5; ++i) press_key(owner(), VK_TAB);
+  ASSERT_TRUE(eventually([&] { return focused_id(owner()) == IDC_TEMPERATURE_EDIT; }));
+  press_key(owner(), VK_RETURN);
+  ASSERT_TRUE(eventually([&] { return !item_text(window, IDC_PRESSURE_EDIT).empty(); }));
+
+  const Expected expected = compute(1, 1, "90", {});
+  ASSERT_FALSE(expected.result.stopped());
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), expected.result.result_text);
+  EXPECT_EQ(item_text(window, IDC_ESTIMATE_EDIT), expected.result.estimate_text);
+  EXPECT_EQ(list_entries(window, IDC_ITERATION_LOG), expected.report.log);
+  EXPECT_EQ(list_selection(window, IDC_ITERATION_LOG), expected.report.selected);
+  EXPECT_EQ(item_text(window, IDC_CONVERGENCE_NOTE), expected.report.note);
+  save_screenshot(window, "main-window");
+
+  press_key(owner(), VK_ESCAPE);
+  EXPECT_EQ(exit_code(), 0);
+}
+
+TEST_F(MainWindow, RefusalsShowTheirMessageAndSelectTheBadCharacter) {
+  EXPECT_EQ(refusal(""), (Message{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning}));
+
+  const Message invalid{"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !", "Atenção!",
+                        MessageIcon::warning};
+  EXPECT_EQ(refusal("1e3", "temperature-refused"), invalid);
+  EXPECT_TRUE(focus_comes_to(IDC_TEMPERATURE_EDIT));
+  EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(1, 2));
+  EXPECT_EQ(refusal("  "), invalid);
+  EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(0, 1));
+  EXPECT_EQ(refusal("25ç"), invalid);
+  EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(2, 3));
+
+  const Expected too_hot = compute(0, 0, "5000", {});
+  ASSERT_TRUE(too_hot.result.message);
+  EXPECT_EQ(too_hot.result.message->text, "T maior que Tc de Água ( Tc = 647.35K )");
+  EXPECT_EQ(refusal("5000"), too_hot.result.message);
+  EXPECT_EQ(list_entries(window, IDC_ITERATION_LOG), std::vector<std::string>{});
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), "");
+}
+
+TEST_F(MainWindow, UnitsDialogChangesTheUnitsAndTheLabels) {
+  choose_menu_item(window, IDM_UNITS);
+  const HWND units = wait_for_window(owner(), "Configuração de Unidades");
+  ASSERT_NE(units, nullptr);
+  EXPECT_TRUE(is_checked(units, IDC_PRESSURE_BAR));
+  EXPECT_TRUE(is_checked(units, IDC_TEMPERATURE_K));
+  EXPECT_EQ(focused_id(owner()), IDC_UNITS_OK);
+  save_screenshot(units, "units-dialog");
+
+  // Escape sends command 2, which the dialog leaves alone.
+  press_key(owner(), VK_ESCAPE);
+  click(units, IDC_PRESSURE_KPA);
+  click(units, IDC_TEMPERATURE_C);
+  ASSERT_TRUE(eventually([&] { return is_checked(units, IDC_TEMPERATURE_C); }));
+  EXPECT_TRUE(IsWindowVisible(units));
+  EXPECT_FALSE(is_checked(units, IDC_PRESSURE_BAR));
+  EXPECT_TRUE(is_checked(units, IDC_PRESSURE_KPA));
+  EXPECT_FALSE(is_checked(units, IDC_TEMPERATURE_K));
+
+  // The focus is on the last button clicked; Enter presses "OK" from the
+  // radio button all the same, being the default.
+  press_key(owner(), VK_RETURN);
+  ASSERT_TRUE(wait_until_closed(units));
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), "Pressão de Vapor (kPa):");
+  EXPECT_EQ(item_text(window, IDC_TEMPERATURE_LABEL), "Entre com a temperatura (°C):");
+  EXPECT_EQ(read_file("prefs.dat"), "2 2");
+
+  type(window, IDC_TEMPERATURE_EDIT, "25,5");
+  click(window, IDOK);
+  ASSERT_TRUE(eventually([&] { return !item_text(window, IDC_PRESSURE_EDIT).empty(); }));
+  const Expected expected = compute(0, 0, "25,5", {2, 2});
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), expected.result.result_text);
+  EXPECT_EQ(item_text(window, IDC_ESTIMATE_EDIT), expected.result.estimate_text);
+  EXPECT_EQ(item_text(window, IDC_TEMPERATURE_EDIT), "25,5");
+}
+
+TEST_F(MainWindow, AboutBoxEndsWithEnterAndHelpNeedsItsFile) {
+  click(window, IDC_ABOUT_BUTTON);
+  const HWND about = wait_for_window(owner(), "Sobre");
+  ASSERT_NE(about, nullptr);
+  save_screenshot(about, "about-box");
+  press_key(owner(), VK_RETURN);
+  EXPECT_TRUE(wait_until_closed(about));
+
+  choose_menu_item(window, IDM_HELP);
+  EXPECT_EQ(acknowledge_message(owner()),
+            (Message{"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na pasta de Quelrin",
+                     "Erro:", MessageIcon::error}));
+
+  close_box(window);
+  EXPECT_EQ(exit_code(), 0);
+}
+
+TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
+  pick(window, IDC_FLUID_LIST, 1);  // Nitrogênio, kept across the reload
+  choose_menu_item(window, IDM_FLUID_EDITOR);
+  const HWND editor = wait_for_window(owner(), "Editor de fluidos");
+  ASSERT_NE(editor, nullptr);
+  FluidTable table = parse(shipped_database());
+  sort_as_listed(table);
+  EXPECT_EQ(list_entries(editor, IDC_EDITOR_FLUID_LIST), names_of(table));
+  EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), 0);
+  EXPECT_EQ(focused_id(owner()), IDC_EDITOR_FLUID_LIST);
+  EXPECT_TRUE(is_checked(editor, IDC_EDITOR_ANTOINE));
+  EXPECT_FALSE(is_enabled(editor, IDC_EDITOR_CONSTANT_4));
+  EXPECT_EQ(item_text(editor, IDC_EDITOR_CONSTANT_4), "0");
+
+  // An empty field is reported with the focus in it; a refused character is
+  // selected where it stands.
+  click(editor, IDC_EDITOR_ADD);
+  EXPECT_EQ(acknowledge_message(owner()),
+            (Message{"Verifique existência de campos não preenchidos!", "Atenção!", MessageIcon::warning}));
+  EXPECT_TRUE(focus_comes_to(IDC_EDITOR_NAME));
+  type(editor, IDC_EDITOR_NAME, "Zinco");
+  type(editor, IDC_EDITOR_CONSTANT_1, "4,1");
+  type(editor, IDC_EDITOR_CONSTANT_2, "1x3");
+  type(editor, IDC_EDITOR_CONSTANT_3, "-50");
+  type(editor, IDC_EDITOR_PC, "40");
+  type(editor, IDC_EDITOR_TC, "500");
+  type(editor, IDC_EDITOR_ACENTRIC, "0.3");
+  click(editor, IDC_EDITOR_ADD);
+  EXPECT_EQ(acknowledge_message(owner()),
+            (Message{"Verifique entrada de caracteres inválidos!", "Atenção!", MessageIcon::warning}));
+  EXPECT_TRUE(focus_comes_to(IDC_EDITOR_CONSTANT_2));
+  EXPECT_EQ(edit_selection(editor, IDC_EDITOR_CONSTANT_2), std::make_pair(1, 2));
+  EXPECT_EQ(item_text(editor, IDC_EDITOR_CONSTANT_1), "4.1");
+
+  // The real sorted list box puts the new name where the word sort does.
+  type(editor, IDC_EDITOR_CONSTANT_2, "1200");
+  click(editor, IDC_EDITOR_ADD);
+  ASSERT_TRUE(eventually([&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() + 1; }));
+  FluidRecord zinc;
+  zinc.name = "Zinco";
+  table.push_back(zinc);
+  sort_as_listed(table);
+  EXPECT_EQ(list_entries(editor, IDC_EDITOR_FLUID_LIST), names_of(table));
+  EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), find_fluid(table, "Zinco"));
+  EXPECT_EQ(focused_id(owner()), IDC_EDITOR_SAVE);
+  save_screenshot(editor, "fluid-editor");
+
+  // A double click shows a fluid; "Excluir" deletes it and selects the next.
+  const int metano = find_fluid(table, "Metano");
+  pick(editor, IDC_EDITOR_FLUID_LIST, metano);
+  double_click(editor, IDC_EDITOR_FLUID_LIST, metano);
+  ASSERT_TRUE(eventually([&] { return item_text(editor, IDC_EDITOR_NAME) == "Metano"; }));
+  EXPECT_TRUE(is_checked(editor, IDC_EDITOR_WAGNER));
+  EXPECT_TRUE(is_enabled(editor, IDC_EDITOR_CONSTANT_4));
+  click(editor, IDC_EDITOR_DELETE);
+  ASSERT_TRUE(eventually([&] { return item_text(editor, IDC_EDITOR_NAME).empty(); }));
+  table.erase(table.begin() + metano);
+  EXPECT_EQ(list_entries(editor, IDC_EDITOR_FLUID_LIST), names_of(table));
+  EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), metano);
+  EXPECT_EQ(focused_id(owner()), IDC_EDITOR_SAVE);
+
+  // Enter saves ("Salvar" has the focus and is the default button).
+  press_key(owner(), VK_RETURN);
+  ASSERT_TRUE(eventually([&] { return read_file("dados.txt").find("Zinco") != std::string::npos; }));
+  const std::string saved = read_file("dados.txt");
+  EXPECT_TRUE(saved.starts_with("35\n"));
+  EXPECT_NE(saved.find("\nZinco Antoine 4.1 1200 -50 0 40 500 0.3\n"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("\nMetano "), std::string::npos);
+
+  // Deleting the last entry leaves none selected; closing without saving
+  // leaves the file as it was saved.
+  const int last = static_cast<int>(table.size()) - 1;
+  pick(editor, IDC_EDITOR_FLUID_LIST, last);
+  click(editor, IDC_EDITOR_DELETE);
+  ASSERT_TRUE(eventually([&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() - 1; }));
+  EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), -1);
+
+  // Escape closes the editor; the main window reads the file again and keeps
+  // the fluid it had selected.
+  press_key(owner(), VK_ESCAPE);
+  ASSERT_TRUE(wait_until_closed(editor));
+  EXPECT_EQ(read_file("dados.txt"), saved);
+  EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(table));
+  EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), find_fluid(table, "Nitrogênio"));
+}
+
+}  // namespace
+}  // namespace quelrin::test
