@@ -23,7 +23,9 @@
 //   GetDlgItemTextA does: it returns at most room - 1 characters.
 // - Automatic radio buttons move the check within their group themselves
 //   when clicked, before the command reaches the procedure.
-// - Enter sends the command of the default push button, Escape command 2.
+// - Enter sends the command of the push button that has the focus; from an
+//   edit, a list or any other control, that of the default push button.
+//   Escape sends command 2.
 // - show_message, run_child and the dialogs' own loops are modal: each
 //   returns only when the user is done, and meanwhile the dialogs beneath
 //   take no input.

@@ -8,6 +8,10 @@ packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libben
 # The Windows program: cross compiler, icon tools, and Wine with a private X
 # display for its tests; zip for its package.
 packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wine xvfb imagemagick zip)
+# The GTK program, its help (chmcmd, and xchm to read it) and its
+# end-to-end test (a private X server, input events, the accessibility tree).
+packages+=(libgtkmm-3.0-dev libglib2.0-dev-bin librsvg2-common adwaita-icon-theme fp-utils xchm
+           xauth xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 

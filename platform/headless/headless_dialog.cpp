@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "text/cp1252.hpp"
+#include "dialog/list_entries.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "text/word_sort.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -77,8 +76,7 @@ std::string HeadlessDialog::get_text(int id, int room) {
 int HeadlessDialog::list_add(int id, std::string_view text) {
   ControlState* list = find_list(id);
   if (list == nullptr) return -1;
-  const int index = list->control->sorted ? list_box_insert_position(list->entries, text)
-                                           : static_cast<int>(list->entries.size());
+  const int index = list_insert_position(list->entries, text, list->control->sorted);
   list->entries.insert(list->entries.begin() + index, std::string(text));
   if (list->selection >= index) ++list->selection;  // the selected entry stays selected
   return index;
@@ -112,10 +110,7 @@ void HeadlessDialog::list_select(int id, int index) {
 
 int HeadlessDialog::list_find_exact(int id, std::string_view text) {
   const ControlState* list = find_list(id);
-  if (list == nullptr) return -1;
-  const auto found = std::find_if(list->entries.begin(), list->entries.end(),
-                                  [text](const std::string& entry) { return equal_ignoring_case(entry, text); });
-  return found == list->entries.end() ? -1 : static_cast<int>(found - list->entries.begin());
+  return list == nullptr ? -1 : list_find_exact_entry(list->entries, text);
 }
 
 int HeadlessDialog::list_count(int id) {
@@ -250,6 +245,13 @@ std::string HeadlessDialog::type(int id, std::string_view text) {
 }
 
 void HeadlessDialog::press_enter() {
+  // A push button with the focus takes Enter for itself.
+  const ControlState* focused = focus();
+  if (focused != nullptr && (focused->control->kind == ControlKind::push_button ||
+                             focused->control->kind == ControlKind::default_push_button)) {
+    if (focused->enabled) send_command(focused->control->id, NOTIFY_CLICKED);
+    return;
+  }
   const auto default_button = std::find_if(controls_.begin(), controls_.end(), [](const ControlState& s) {
     return s.control->kind == ControlKind::default_push_button;
   });

@@ -74,7 +74,8 @@ class HeadlessDialog final : public Dialog {
   std::string pick(int id, int index);
   // Replaces an edit's text, as typing over it does: no command.
   std::string type(int id, std::string_view text);
-  // The default push button's command, or IDOK's when there is none.
+  // The command of the push button with the focus; from anywhere else the
+  // default push button's, or IDOK's when there is none.
   void press_enter();
   // Command IDCANCEL.
   void press_escape();

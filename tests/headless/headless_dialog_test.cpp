@@ -192,6 +192,22 @@ TEST_F(Buttons, EnterSendsTheDefaultButtonsCommandAndEscapeCancel) {
                                               Command{IDOK, 0}, Command{IDCANCEL, 0}, Command{IDOK, 0}));
 }
 
+TEST_F(Buttons, AFocusedPushButtonTakesEnterAndOtherControlsPassItToTheDefault) {
+  HeadlessDialog& editor = open(IDD_EDITOR);
+  editor.click(IDC_EDITOR_CLEAR);
+  editor.press_enter();
+  editor.type(IDC_EDITOR_NAME, "x");
+  editor.press_enter();
+  editor.click(IDC_EDITOR_WAGNER);
+  editor.press_enter();
+  editor.set_focus(IDC_EDITOR_EXIT);
+  editor.enable(IDC_EDITOR_EXIT, true);
+  editor.press_enter();
+  EXPECT_THAT(procedure.commands,
+              ElementsAre(Command{IDC_EDITOR_CLEAR, 0}, Command{IDC_EDITOR_CLEAR, 0}, Command{IDC_EDITOR_SAVE, 0},
+                          Command{IDC_EDITOR_WAGNER, 0}, Command{IDC_EDITOR_SAVE, 0}, Command{IDC_EDITOR_EXIT, 0}));
+}
+
 TEST_F(Buttons, UnhandledCloseBoxBecomesCancelUnlessCancelIsDisabled) {
   open(IDD_MAIN).close_box();
   EXPECT_THAT(procedure.commands, IsEmpty());

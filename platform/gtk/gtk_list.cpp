@@ -1,0 +1,181 @@
+// List boxes and drop-down lists over GtkListStore.
+#include "platform/gtk/gtk_list.hpp"
+
+#include <algorithm>
+
+#include "dialog/list_entries.hpp"
+#include "text/cp1252.hpp"
+
+namespace quelrin {
+namespace {
+
+// The first widget of that type inside `widget`, itself included.
+GtkWidget* find_inside(GtkWidget* widget, GType type) {
+  if (G_TYPE_CHECK_INSTANCE_TYPE(widget, type)) return widget;
+  if (!GTK_IS_CONTAINER(widget)) return nullptr;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  GtkWidget* found = nullptr;
+  for (GList* child = children; child != nullptr && found == nullptr; child = child->next) {
+    found = find_inside(GTK_WIDGET(child->data), type);
+  }
+  g_list_free(children);
+  return found;
+}
+
+GtkTreePath* path_of(int index) { return gtk_tree_path_new_from_indices(index, -1); }
+
+}  // namespace
+
+GtkList::GtkList(GtkWidget* widget, bool sorted)
+    : widget_(widget), sorted_(sorted), drop_down_(GTK_IS_MENU_BUTTON(widget)) {
+  if (!drop_down_) {
+    view_ = GTK_TREE_VIEW(widget);
+    return;
+  }
+  GtkWidget* popover = GTK_WIDGET(gtk_menu_button_get_popover(GTK_MENU_BUTTON(widget)));
+  view_ = GTK_TREE_VIEW(find_inside(popover, GTK_TYPE_TREE_VIEW));
+  label_ = GTK_LABEL(find_inside(gtk_bin_get_child(GTK_BIN(widget)), GTK_TYPE_LABEL));
+  gtk_tree_view_set_activate_on_single_click(view_, TRUE);
+  g_signal_connect(view_, "row-activated", G_CALLBACK(on_row_activated), this);
+  g_signal_connect(popover, "show", G_CALLBACK(on_popover_shown), this);
+  g_signal_connect(widget, "key-press-event", G_CALLBACK(on_button_key), this);
+}
+
+GtkListStore* GtkList::store() const { return GTK_LIST_STORE(gtk_tree_view_get_model(view_)); }
+
+int GtkList::add(std::string_view text) {
+  const int index = list_insert_position(entries_, text, sorted_);
+  entries_.insert(entries_.begin() + index, std::string(text));
+  gtk_list_store_insert_with_values(store(), nullptr, index, 0, cp1252_to_utf8(text).c_str(), -1);
+  if (drop_down_ && selected_ >= index) ++selected_;  // the selected entry stays selected
+  return index;
+}
+
+void GtkList::reset() {
+  entries_.clear();
+  gtk_list_store_clear(store());
+  select(-1);
+}
+
+void GtkList::fill(const std::vector<std::string_view>& entries) {
+  // Detached from its view, the store takes the rows without the view
+  // following each one: a hundred thousand names go in at once.
+  GtkListStore* list_store = store();
+  g_object_ref(list_store);
+  gtk_tree_view_set_model(view_, nullptr);
+  gtk_list_store_clear(list_store);
+  entries_.assign(entries.begin(), entries.end());
+  for (const std::string& entry : entries_) {
+    gtk_list_store_insert_with_values(list_store, nullptr, -1, 0, cp1252_to_utf8(entry).c_str(), -1);
+  }
+  gtk_tree_view_set_model(view_, GTK_TREE_MODEL(list_store));
+  g_object_unref(list_store);
+  select(-1);
+}
+
+void GtkList::remove(int index) {
+  if (index < 0 || index >= count()) return;
+  // A tree view moves its selection to a neighbour of a deleted selected
+  // row; a list box is left with none selected.
+  const bool was_selected = selection() == index;
+  GtkTreeIter iter;
+  if (gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(store()), &iter, nullptr, index)) {
+    gtk_list_store_remove(store(), &iter);
+  }
+  entries_.erase(entries_.begin() + index);
+  if (drop_down_ && selected_ >= index) select(selected_ == index ? -1 : selected_ - 1);
+  if (!drop_down_ && was_selected) gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view_));
+}
+
+int GtkList::selection() const {
+  if (drop_down_) return selected_;
+  GtkTreeModel* model = nullptr;
+  GtkTreeIter iter;
+  if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(view_), &model, &iter)) return -1;
+  GtkTreePath* path = gtk_tree_model_get_path(model, &iter);
+  const int index = gtk_tree_path_get_indices(path)[0];
+  gtk_tree_path_free(path);
+  return index;
+}
+
+void GtkList::select(int index) {
+  if (index < 0 || index >= count()) index = -1;
+  if (drop_down_) {
+    selected_ = index;
+    gtk_label_set_text(label_, index < 0 ? "" : cp1252_to_utf8(entries_[static_cast<std::size_t>(index)]).c_str());
+    return;
+  }
+  GtkTreeSelection* selection = gtk_tree_view_get_selection(view_);
+  if (index < 0) {
+    gtk_tree_selection_unselect_all(selection);
+    return;
+  }
+  // The cursor follows, so the keys move on from the selected entry, and
+  // the entry is scrolled into view (the iteration log's last line).
+  GtkTreePath* path = path_of(index);
+  gtk_tree_view_set_cursor(view_, path, nullptr, FALSE);
+  gtk_tree_selection_select_path(selection, path);
+  gtk_tree_view_scroll_to_cell(view_, path, nullptr, FALSE, 0, 0);
+  gtk_tree_path_free(path);
+}
+
+int GtkList::find_exact(std::string_view text) const { return list_find_exact_entry(entries_, text); }
+
+std::string GtkList::text(int index) const {
+  return index < 0 || index >= count() ? std::string() : entries_[static_cast<std::size_t>(index)];
+}
+
+// --- a drop-down list's own behaviour ---
+
+// The arrow keys and their kin move the selection of a closed drop-down
+// list, as they do in a Win32 one; Alt+Down and F4 open it.
+void GtkList::move_selection(int index) {
+  if (count() == 0) return;
+  select(std::clamp(index, 0, count() - 1));
+}
+
+gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self) {
+  auto& list = *static_cast<GtkList*>(self);
+  const bool alt = (event->state & GDK_MOD1_MASK) != 0;
+  const int page = 10;
+  switch (event->keyval) {
+    case GDK_KEY_Down:
+    case GDK_KEY_KP_Down:
+      if (alt) {
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE);
+      } else {
+        list.move_selection(list.selected_ + 1);
+      }
+      return TRUE;
+    case GDK_KEY_F4: gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE); return TRUE;
+    case GDK_KEY_Up:
+    case GDK_KEY_KP_Up: list.move_selection(list.selected_ < 0 ? 0 : list.selected_ - 1); return TRUE;
+    case GDK_KEY_Page_Down: list.move_selection(list.selected_ + page); return TRUE;
+    case GDK_KEY_Page_Up: list.move_selection(list.selected_ - page); return TRUE;
+    case GDK_KEY_Home: list.move_selection(0); return TRUE;
+    case GDK_KEY_End: list.move_selection(list.count() - 1); return TRUE;
+    default: return FALSE;
+  }
+}
+
+void GtkList::on_popover_shown(GtkWidget* popover, gpointer self) {
+  auto& list = *static_cast<GtkList*>(self);
+  // As wide as the drop-down list itself, as a Win32 one opens.
+  gtk_widget_set_size_request(gtk_bin_get_child(GTK_BIN(popover)), gtk_widget_get_allocated_width(list.widget_), -1);
+  if (list.selected_ >= 0) {
+    GtkTreePath* path = path_of(list.selected_);
+    gtk_tree_view_set_cursor(list.view_, path, nullptr, FALSE);
+    gtk_tree_view_scroll_to_cell(list.view_, path, nullptr, TRUE, 0.5F, 0);
+    gtk_tree_path_free(path);
+  }
+  gtk_widget_grab_focus(GTK_WIDGET(list.view_));
+}
+
+void GtkList::on_row_activated(GtkTreeView*, GtkTreePath* path, GtkTreeViewColumn*, gpointer self) {
+  auto& list = *static_cast<GtkList*>(self);
+  list.select(gtk_tree_path_get_indices(path)[0]);
+  gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(list.widget_), FALSE);
+  gtk_widget_grab_focus(list.widget_);
+}
+
+}  // namespace quelrin

@@ -1,0 +1,58 @@
+// List boxes and drop-down lists. A list box is a GtkTreeView; a drop-down
+// list is a GtkMenuButton showing the selected entry, whose popover holds a
+// GtkTreeView of all entries (GtkComboBox measures and builds a menu item
+// for every row, which a hundred thousand fluid names make take minutes).
+// Both views show a one-column GtkListStore; the entries are also kept in
+// Windows-1252 so that lookups, the word sort and reads never go back
+// through the toolkit.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelrin {
+
+class GtkList {
+ public:
+  // `widget` is the GtkTreeView of a list box or the GtkMenuButton of a
+  // drop-down list; either way the tree view's model is a GtkListStore with
+  // the text in column 0.
+  GtkList(GtkWidget* widget, bool sorted);
+  GtkList(const GtkList&) = delete;
+  GtkList& operator=(const GtkList&) = delete;
+
+  int add(std::string_view text);
+  void reset();
+  void fill(const std::vector<std::string_view>& entries);
+  void remove(int index);
+  int selection() const;
+  void select(int index);  // out of range: no selection
+  int find_exact(std::string_view text) const;
+  int count() const { return static_cast<int>(entries_.size()); }
+  std::string text(int index) const;
+
+  // The tree view of a drop-down list's popover (nullptr for a list box),
+  // for the tools that read the screen.
+  GtkWidget* drop_down_view() const { return drop_down_ ? GTK_WIDGET(view_) : nullptr; }
+
+ private:
+  GtkListStore* store() const;
+  void show_selected();
+  void move_selection(int index);
+  static void on_row_activated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn*, gpointer self);
+  static void on_popover_shown(GtkWidget* popover, gpointer self);
+  static gboolean on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self);
+
+  GtkWidget* widget_;
+  GtkTreeView* view_;
+  GtkLabel* label_ = nullptr;  // a drop-down list's selected entry
+  bool sorted_;
+  bool drop_down_;
+  int selected_ = -1;  // a drop-down list's selection
+  std::vector<std::string> entries_;  // Windows-1252, in list order
+};
+
+}  // namespace quelrin

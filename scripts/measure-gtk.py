@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+"""Measures the GTK program on a private X server: start-up to a usable main
+window, Enter to the calculation shown, and the same start-up and the
+opening of the fluid editor with a database of 100,000 fluids.
+
+usage: dbus-run-session -- scripts/measure-gtk.py BUILD_DIR [RUNS]
+
+Start-up is timed from the spawn of the process to the X server's MapNotify
+of the main window (its lists are filled and its procedure has run by then),
+read from `xev`. Enter to result is timed from just before xdotool sends the
+key to the accessibility event that the pressure field changed, so both
+include xdotool's own start-up: they are upper bounds."""
+
+import os
+import queue
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import pyatspi
+
+BUILD = os.path.abspath(sys.argv[1])
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+QUELRIN = os.path.join(BUILD, "platform/gtk/quelrin")
+DATABASE = os.path.join(os.path.dirname(__file__), "..", "data", "dados.txt")
+
+
+def start_x_server():
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        number += os.read(read_end, 16)
+    os.close(read_end)
+    os.environ["DISPLAY"] = ":" + number.decode().strip()
+    return server
+
+
+class MapWatch:
+    """Times of the MapNotify events of ordinary (not override-redirect) windows."""
+
+    def __init__(self):
+        self.events = queue.Queue()
+        self.xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
+                                    stdout=subprocess.PIPE, text=True)
+        threading.Thread(target=self.read, daemon=True).start()
+        time.sleep(0.3)
+
+    def read(self):
+        mapping = False
+        for line in self.xev.stdout:
+            if line.startswith("MapNotify"):
+                mapping = True
+            elif mapping and "override NO" in line:
+                self.events.put(time.monotonic())
+                mapping = False
+
+    def next_map(self, timeout=20):
+        return self.events.get(timeout=timeout)
+
+    def drain(self):
+        while not self.events.empty():
+            self.events.get()
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True)
+
+
+def focus_main():
+    out = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Quelrin - Pressão de Vapor$"],
+                         capture_output=True, text=True).stdout.split()
+    xdotool("windowfocus", "--sync", out[-1])
+
+
+def work_dir(database_text=None):
+    work = tempfile.mkdtemp(prefix="quelrin-measure-")
+    if database_text is None:
+        shutil.copy(DATABASE, os.path.join(work, "dados.txt"))
+    else:
+        with open(os.path.join(work, "dados.txt"), "w") as f:
+            f.write(database_text)
+    return work
+
+
+def start_up(watch, work):
+    """Milliseconds from spawn to the main window mapped; the process is left running."""
+    watch.drain()
+    t0 = time.monotonic()
+    process = subprocess.Popen([QUELRIN], cwd=work)
+    mapped = watch.next_map()
+    return (mapped - t0) * 1000.0, process
+
+
+def quit_program(process):
+    focus_main()
+    xdotool("key", "Escape")
+    process.wait(timeout=20)
+
+
+def find(app, accessible_id):
+    return pyatspi.findDescendant(app, lambda n: n is not None and n.accessibleId == accessible_id)
+
+
+def calculation_times(process):
+    app = None
+    while app is None:
+        app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == process.pid), None)
+        time.sleep(0.05)
+    pressure = find(app, "edit-104")
+    changed = queue.Queue()
+
+    def on_change(event):
+        if event.source == pressure and event.type.startswith("object:text-changed:insert"):
+            changed.put(time.monotonic())
+
+    pyatspi.Registry.registerEventListener(on_change, "object:text-changed:insert")
+    listener = threading.Thread(target=pyatspi.Registry.start, daemon=True)
+    listener.start()
+    time.sleep(0.3)
+    focus_main()
+    xdotool("key", "Tab", "Tab", "Tab", "Tab", "Down", "Tab")  # Nitrogênio, then the temperature
+    times = []
+    for run in range(RUNS):
+        xdotool("key", "ctrl+a")
+        xdotool("type", str(80 + run % 40))
+        time.sleep(0.1)
+        while not changed.empty():
+            changed.get()
+        t0 = time.monotonic()
+        xdotool("key", "Return")
+        times.append((changed.get(timeout=10) - t0) * 1000.0)
+    pyatspi.Registry.stop()
+    return times
+
+
+def editor_opening(watch, process):
+    focus_main()
+    watch.drain()
+    t0 = time.monotonic()
+    xdotool("key", "alt+f", "e")
+    mapped = watch.next_map()
+    xdotool("key", "Escape")
+    return (mapped - t0) * 1000.0
+
+
+def summary(name, values):
+    print("%-48s median %7.1f ms   min %7.1f ms   max %7.1f ms   (%d runs)"
+          % (name, statistics.median(values), min(values), max(values), len(values)))
+
+
+def main():
+    server = start_x_server()
+    watch = MapWatch()
+    try:
+        work = work_dir()
+        times = []
+        for _ in range(RUNS):
+            ms, process = start_up(watch, work)
+            times.append(ms)
+            quit_program(process)
+        summary("start-up to the main window (35 fluids)", times)
+
+        ms, process = start_up(watch, work)
+        summary("Enter to the pressure shown (Peng-Robinson)", calculation_times(process))
+        quit_program(process)
+
+        big = "100000\n" + "".join("Fluido-%06d Antoine 4.0 1000 -50 0 40 %d 0.1\n" % (i, 300 + i % 200) for i in range(100000))
+        work_big = work_dir(big)
+        times, editor = [], []
+        for _ in range(max(3, RUNS // 4)):
+            ms, process = start_up(watch, work_big)
+            times.append(ms)
+            editor.append(editor_opening(watch, process))
+            time.sleep(0.5)
+            quit_program(process)
+        summary("start-up to the main window (100,000 fluids)", times)
+        summary("menu key to the editor shown (100,000 fluids)", editor)
+    finally:
+        watch.xev.kill()
+        server.terminate()
+
+
+main()

@@ -1,0 +1,126 @@
+// The GTK lists keep the entries, positions and selection the Win32 list
+// boxes and drop-down lists keep, whatever the toolkit does with its rows.
+// Needs a display (ctest runs it under xvfb-run).
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <gtk/gtk.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gtk/gtk_list.hpp"
+
+namespace quelrin {
+namespace {
+
+using ::testing::ElementsAre;
+
+GtkWidget* tree_view() {
+  GtkListStore* store = gtk_list_store_new(1, G_TYPE_STRING);
+  GtkWidget* view = gtk_tree_view_new_with_model(GTK_TREE_MODEL(store));
+  g_object_unref(store);
+  return view;
+}
+
+// A drop-down list as the layouts build it: a menu button with a label,
+// whose popover holds the tree view.
+GtkWidget* drop_down() {
+  GtkWidget* button = gtk_menu_button_new();
+  gtk_container_add(GTK_CONTAINER(button), gtk_label_new(""));
+  GtkWidget* popover = gtk_popover_new(button);
+  gtk_container_add(GTK_CONTAINER(popover), tree_view());
+  gtk_menu_button_set_popover(GTK_MENU_BUTTON(button), popover);
+  return button;
+}
+
+// What the view shows, row by row, in UTF-8.
+std::vector<std::string> shown(GtkTreeModel* model) {
+  std::vector<std::string> rows;
+  GtkTreeIter iter;
+  for (bool more = gtk_tree_model_get_iter_first(model, &iter); more; more = gtk_tree_model_iter_next(model, &iter)) {
+    gchar* text = nullptr;
+    gtk_tree_model_get(model, &iter, 0, &text, -1);
+    rows.emplace_back(text);
+    g_free(text);
+  }
+  return rows;
+}
+
+std::vector<std::string> entries(const GtkList& list) {
+  std::vector<std::string> result;
+  for (int i = 0; i < list.count(); ++i) result.push_back(list.text(i));
+  return result;
+}
+
+class GtkLists : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "no display"; }
+};
+
+TEST_F(GtkLists, ASortedListBoxPutsEachNameInItsWordSortPlaceAndShowsItInUtf8) {
+  GtkWidget* view = g_object_ref_sink(tree_view());
+  GtkList list(view, true);
+  EXPECT_EQ(list.add("Metano"), 0);
+  EXPECT_EQ(list.add("\xC1gua"), 0);  // Água, in Windows-1252
+  EXPECT_EQ(list.add("agua"), 0);     // case first, then the accent
+  EXPECT_EQ(list.add("n-Butano"), 3);
+  EXPECT_THAT(entries(list), ElementsAre("agua", "\xC1gua", "Metano", "n-Butano"));
+  EXPECT_THAT(shown(gtk_tree_view_get_model(GTK_TREE_VIEW(view))), ElementsAre("agua", "\xC3\x81gua", "Metano", "n-Butano"));
+  EXPECT_EQ(list.find_exact("\xE1GUA"), 1);  // ÁGUA matches Água, not agua
+  EXPECT_EQ(list.find_exact("nbutano"), -1);
+  g_object_unref(view);
+}
+
+TEST_F(GtkLists, TheSelectedEntryStaysSelectedUntilItIsDeleted) {
+  for (GtkWidget* widget : {tree_view(), drop_down()}) {
+    g_object_ref_sink(widget);
+    GtkList list(widget, false);
+    list.fill({"a", "b", "c"});
+    EXPECT_EQ(list.selection(), -1);  // a fill selects nothing
+    list.select(1);
+    list.add("d");
+    list.remove(0);
+    EXPECT_EQ(list.selection(), 0) << "b moved up";
+    EXPECT_EQ(list.text(list.selection()), "b");
+    list.remove(0);
+    EXPECT_EQ(list.selection(), -1) << "the selected entry deleted";
+    list.select(7);
+    EXPECT_EQ(list.selection(), -1) << "out of range";
+    list.select(1);
+    list.reset();
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.selection(), -1);
+    g_object_unref(widget);
+  }
+}
+
+TEST_F(GtkLists, ADropDownListShowsItsSelectedEntryOnItsButton) {
+  GtkWidget* button = g_object_ref_sink(drop_down());
+  GtkList list(button, false);
+  list.fill({"Peng-Robinson", "Soave-Redlich-Kwong"});
+  list.select(1);
+  GtkWidget* label = gtk_bin_get_child(GTK_BIN(button));
+  EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(label)), "Soave-Redlich-Kwong");
+  list.select(-1);
+  EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(label)), "");
+  ASSERT_NE(list.drop_down_view(), nullptr);
+  EXPECT_THAT(shown(gtk_tree_view_get_model(GTK_TREE_VIEW(list.drop_down_view()))),
+              ElementsAre("Peng-Robinson", "Soave-Redlich-Kwong"));
+  g_object_unref(button);
+}
+
+TEST_F(GtkLists, AHundredThousandNamesFillInOneGo) {
+  GtkWidget* view = g_object_ref_sink(tree_view());
+  GtkList list(view, true);
+  std::vector<std::string> names;
+  for (int i = 0; i < 100000; ++i) names.push_back("Fluido-" + std::to_string(i));
+  list.fill(std::vector<std::string_view>(names.begin(), names.end()));
+  EXPECT_EQ(list.count(), 100000);
+  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr), 100000);
+  EXPECT_EQ(list.find_exact("fluido-99999"), 99999);
+  g_object_unref(view);
+}
+
+}  // namespace
+}  // namespace quelrin
