@@ -15,7 +15,7 @@
 #include "fluids/fluid_names.hpp"
 #include "platform/headless/headless_dialog.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {

@@ -13,9 +13,9 @@ namespace quelrin {
 // two-digit exponents ("1e-05", "1.23457e+08"), "inf" and "nan" as printf.
 std::string format_g(double value);
 
-// "%g" with the smallest precision from 6 up that reads back to the same
-// double, so that writing never rounds a value; equal to format_g for every
-// value of six significant digits or fewer.
+// The shortest digits that read back to the same double (at least six), laid
+// out as "%g" lays out that many, so that writing never rounds a value; equal
+// to format_g for every value of six significant digits or fewer.
 std::string format_g_exact(double value);
 
 // The same text written at `out`, which has room for MAX_G_EXACT_CHARS;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin {
 

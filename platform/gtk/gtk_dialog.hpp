@@ -14,7 +14,7 @@
 
 #include "dialog/dialog.hpp"
 #include "platform/gtk/gtk_list.hpp"
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "dialog/dialog.hpp"
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 #include "text/message.hpp"
 
 namespace quelrin {

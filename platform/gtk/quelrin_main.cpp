@@ -6,7 +6,7 @@
 
 #include "app/application.hpp"
 #include "platform/gtk/gtk_host.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 
 int main(int argc, char** argv) {
   if (!gtk_init_check(&argc, &argv)) {

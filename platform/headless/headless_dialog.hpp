@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialog/dialog.hpp"
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin {
 

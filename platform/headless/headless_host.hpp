@@ -7,7 +7,7 @@
 
 #include "text/message.hpp"
 #include "dialog/dialog.hpp"
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin {
 

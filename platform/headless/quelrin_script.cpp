@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/application.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "platform/headless/script_runner.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 // adding and removing: record i is always the fluid named at position i.
 #include "fluids/editor_table.hpp"
 
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/app/program_fixture.hpp"
 

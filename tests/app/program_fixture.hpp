@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/application.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "tests/headless/headless_fixture.hpp"
 #include "tests/support/temp_dir.hpp"
 

@@ -12,7 +12,7 @@
 #include "fuzz_support.hpp"
 #include "platform/headless/headless_dialog.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "text/number_text.hpp"
 

@@ -8,7 +8,7 @@
 #include "app/application.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fuzz_support.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "platform/headless/script_runner.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

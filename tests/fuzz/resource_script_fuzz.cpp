@@ -1,7 +1,7 @@
 // A resource script as any bytes, with the program's own headers to include:
 // the reader ends with the resources or with an error naming the place.
 #include "fuzz_support.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using quelrin::fuzz::require;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin::test {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/gtk/builder_ids.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/gtk/ui_layout.hpp"
 #include "text/cp1252.hpp"

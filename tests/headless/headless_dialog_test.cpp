@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "headless_fixture.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/support/list_box_order.hpp"
 

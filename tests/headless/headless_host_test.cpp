@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "headless_fixture.hpp"
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/support/temp_dir.hpp"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "platform/win32/win32_host.hpp"
 #include "tests/windows/screen_user.hpp"
 

@@ -1,5 +1,5 @@
 // Recursive-descent reader of the resource-script statements Quelrin uses.
-#include "platform/headless/rc_reader.hpp"
+#include "dialog/rc_reader.hpp"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "platform/headless/rc_reader.hpp"
+#include "dialog/rc_reader.hpp"
 
 namespace quelrin {
 

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "platform/headless/rc_lexer.hpp"
-#include "platform/headless/resource_script.hpp"
+#include "dialog/rc_lexer.hpp"
+#include "dialog/resource_script.hpp"
 
 namespace quelrin {
 

@@ -1,5 +1,5 @@
 // Reads the embedded resource script on first use.
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 
 namespace quelrin {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/headless/program_resources.hpp"
+#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {

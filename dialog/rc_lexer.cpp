@@ -1,6 +1,6 @@
 // Resource-script lexer with the little of the C preprocessor that resource
 // scripts use: quoted includes and object-like defines.
-#include "platform/headless/rc_lexer.hpp"
+#include "dialog/rc_lexer.hpp"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // Lookups in a read resource script.
-#include "platform/headless/resource_script.hpp"
+#include "dialog/resource_script.hpp"
 
 #include <algorithm>
 

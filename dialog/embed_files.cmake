@@ -23,7 +23,7 @@ foreach(file IN LISTS FILES)
 endforeach()
 
 file(WRITE "${OUTPUT}.tmp" "// Generated at build time from the resource files by embed_files.cmake.
-#include \"platform/headless/program_resources.hpp\"
+#include \"dialog/program_resources.hpp\"
 
 #include <vector>
 
