@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "dialog/text_room.hpp"
 #include "platform/gtk/builder_ids.hpp"
 #include "platform/gtk/gtk_host.hpp"
 #include "resources/resource_ids.h"
@@ -27,11 +28,6 @@ void name_for_tools(Gtk::Widget& widget, const std::string& id) {
 }
 
 bool is_enter(guint key) { return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter; }
-
-std::string cut(std::string text, int room) {
-  text.resize(std::min(text.size(), static_cast<std::size_t>(std::max(room - 1, 0))));
-  return text;
-}
 
 }  // namespace
 
@@ -182,7 +178,7 @@ std::string GtkDialogWindow::get_text(int id, int room) {
   Control* control = find(id);
   if (control == nullptr) return {};
   // A drop-down list shows its selected entry.
-  if (control->list) return cut(control->list->text(control->list->selection()), room);
+  if (control->list) return text_within_room(control->list->text(control->list->selection()), room);
   Glib::ustring shown;
   Gtk::Widget* widget = control->widget;
   if (auto* entry = dynamic_cast<Gtk::Entry*>(widget)) {
@@ -194,7 +190,7 @@ std::string GtkDialogWindow::get_text(int id, int room) {
   } else if (auto* button = dynamic_cast<Gtk::Button*>(widget)) {
     shown = button->get_label();
   }
-  return cut(utf8_to_cp1252(shown.raw()), room);
+  return text_within_room(utf8_to_cp1252(shown.raw()), room);
 }
 
 int GtkDialogWindow::list_add(int id, std::string_view text) {

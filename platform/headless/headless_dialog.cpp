@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "dialog/list_entries.hpp"
+#include "dialog/text_room.hpp"
 #include "platform/headless/headless_host.hpp"
 #include "resources/resource_ids.h"
 
@@ -36,10 +37,6 @@ auto find_control(Controls& controls, int id) -> decltype(&controls.front()) {
   return found == controls.end() ? nullptr : &*found;
 }
 
-std::string cut(std::string_view text, int room) {
-  return std::string(text.substr(0, static_cast<std::size_t>(std::max(room - 1, 0))));
-}
-
 }  // namespace
 
 HeadlessDialog::HeadlessDialog(const DialogTemplate& dialog_template, DialogProcedure& procedure,
@@ -68,9 +65,9 @@ std::string HeadlessDialog::get_text(int id, int room) {
   if (state == nullptr) return {};
   // A drop-down list shows its selected entry.
   if (state->control->kind == ControlKind::combo_box) {
-    return state->selection < 0 ? std::string() : cut(state->entries[state->selection], room);
+    return state->selection < 0 ? std::string() : text_within_room(state->entries[state->selection], room);
   }
-  return cut(state->text, room);
+  return text_within_room(state->text, room);
 }
 
 int HeadlessDialog::list_add(int id, std::string_view text) {
