@@ -9,15 +9,15 @@
 namespace quelrin {
 namespace {
 
-// A report that only counts the lines the window would list, and notes the note.
+// A report that only counts the lines the window would list, and keeps the note.
 class CountingReport : public CalcReport {
  public:
   int lines = 0;
-  bool noted = false;
+  std::string note;
   void clear_log() override { lines = 0; }
   void append_log_line(std::string_view) override { ++lines; }
   void select_log_line(int) override {}
-  void set_note(std::string_view) override { noted = true; }
+  void set_note(std::string_view text) override { note = text; }
   void show_message(const Message&) override {}
 };
 
@@ -49,7 +49,8 @@ TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equ
     }
     row.pressure_text = result.result_text;
     row.iterations = report.lines;
-    row.converged = row.pressure.has_value() && !report.noted;
+    row.note = report.note;
+    row.converged = row.pressure.has_value() && row.note.empty();
   }
 
   const int t_unit = units.temperature_unit;

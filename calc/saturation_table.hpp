@@ -19,7 +19,8 @@ struct TableRow {
   std::optional<double> pressure;  // pressure unit; empty when "Erro!" or refused
   std::string pressure_text;       // exactly the window's result field ("Erro!" included)
   std::optional<int> iterations;   // log lines the window would list
-  bool converged = false;          // a pressure, and no "Sem convergência" note
+  bool converged = false;          // a pressure, and no note
+  std::string note;                // the window's note ("Obs.: Sem convergência."), or empty
   // The exact state; empty at or above the equation's critical temperature.
   struct Exact {
     double pressure;               // pressure unit

@@ -104,9 +104,14 @@ std::optional<TemperatureRange> read_range(const std::string& text) {
   const auto from = read_number(text.substr(0, first));
   const auto to = read_number(text.substr(first + 1, second - first - 1));
   const auto step = read_number(text.substr(second + 1));
-  if (!from || !to || !step || !(*step > 0.0) || !(*to >= *from)) return std::nullopt;
+  if (!from || !to || !step || !(*step > 0.0) || !(*to >= *from) || !std::isfinite(*step))
+    return std::nullopt;
   const double rows = std::floor((*to - *from) / *step * (1.0 + 1e-12)) + 1.0;
   if (!(rows <= MAX_TABLE_ROWS)) return std::nullopt;
+  // A step finer than the spacing of doubles at the range's far end would
+  // repeat temperatures instead of going on to TO.
+  const double far = std::max(std::fabs(*from), std::fabs(*to));
+  if (rows > 1.0 && *step < std::nextafter(far, INFINITY) - far) return std::nullopt;
   return TemperatureRange{*from, *to, *step, static_cast<int>(rows)};
 }
 

@@ -5,14 +5,17 @@
 #include <plplot/plplot.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
 #include "text/cp1252.hpp"
+#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
@@ -64,6 +67,70 @@ void add_point(Curve& curve, double t, double p) {
   }
 }
 
+// The equations' exact curves, then the correlation's.
+std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const FluidRecord& fluid) {
+  std::array<Curve, EQUATION_COUNT + 1> curves;
+  for (const double t : sample_temperatures(r, fluid)) {
+    const double t_k = temperature_to_kelvin(r.units.temperature_unit, t);
+    if (!(t_k > 0.0)) continue;
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      SaturationState state;
+      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
+        add_point(curves[e], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
+      }
+    }
+    if (t_k < fluid.tc)
+      add_point(curves[EQUATION_COUNT], t,
+                bar_to_pressure_unit(r.units.pressure_unit, first_estimate(t_k, fluid)));
+  }
+  return curves;
+}
+
+// The window's converged pressures, one set per equation.
+std::array<Curve, EQUATION_COUNT> window_points(const PlotRequest& r) {
+  std::array<Curve, EQUATION_COUNT> points;
+  for (const double t : r.window_temperatures) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      const TableRow row = saturation_table_row(*r.fluids, r.fluid_index, e, t, r.units);
+      if (row.converged) add_point(points[e], t, *row.pressure);
+    }
+  }
+  return points;
+}
+
+// Legend: the four equations, the correlation, the window's points.
+void draw_legend(const FluidRecord& fluid) {
+  constexpr int ENTRIES = EQUATION_COUNT + 2;
+  std::string texts[ENTRIES];
+  for (int e = 0; e < EQUATION_COUNT; ++e) texts[e] = EQUATION_NAMES[e];
+  texts[EQUATION_COUNT] = cp1252_to_utf8("Correlação (" + fluid.kind + ")");
+  texts[EQUATION_COUNT + 1] = cp1252_to_utf8("Iteração da janela (convergiu)");
+  const char* text_pointers[ENTRIES];
+  PLINT options[ENTRIES], colours[ENTRIES], styles[ENTRIES], symbol_numbers[ENTRIES];
+  PLFLT widths[ENTRIES], symbol_scales[ENTRIES];
+  const char* symbols[ENTRIES];
+  for (int i = 0; i < ENTRIES; ++i) {
+    text_pointers[i] = texts[i].c_str();
+    const bool point = i == EQUATION_COUNT + 1;
+    options[i] = point ? PL_LEGEND_SYMBOL : PL_LEGEND_LINE;
+    colours[i] = point ? INK : FIRST_CURVE + i;
+    styles[i] = i == EQUATION_COUNT ? DASHED : SOLID;
+    widths[i] = 2.0;
+    symbol_numbers[i] = 1;
+    symbol_scales[i] = 0.6;
+    symbols[i] = POINT_SYMBOL;
+  }
+  plschr(0.0, 1.1);
+  PLFLT legend_width = 0.0;
+  PLFLT legend_height = 0.0;
+  plcol0(INK);
+  pllegend(&legend_width, &legend_height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
+           PL_POSITION_INSIDE | PL_POSITION_BOTTOM | PL_POSITION_RIGHT, 0.02, 0.02, 0.08,
+           BACKGROUND, INK, SOLID, 0, 0, ENTRIES, options, 0.8, 0.9, 2.0, 0.0, colours,
+           text_pointers, nullptr, nullptr, nullptr, nullptr, colours, styles, widths, colours,
+           symbol_scales, symbol_numbers, symbols);
+}
+
 }  // namespace
 
 bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::string& reason) {
@@ -71,28 +138,8 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
   const int t_unit = r.units.temperature_unit;
   const int p_unit = r.units.pressure_unit;
 
-  Curve curves[EQUATION_COUNT + 1];  // the equations, then the correlation
-  for (const double t : sample_temperatures(r, fluid)) {
-    const double t_k = temperature_to_kelvin(t_unit, t);
-    if (!(t_k > 0.0)) continue;
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
-      SaturationState state;
-      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
-        add_point(curves[e], t, bar_to_pressure_unit(p_unit, state.p_bar));
-      }
-    }
-    if (t_k < fluid.tc)
-      add_point(curves[EQUATION_COUNT], t,
-                bar_to_pressure_unit(p_unit, first_estimate(t_k, fluid)));
-  }
-  Curve points[EQUATION_COUNT];
-  for (const double t : r.window_temperatures) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
-      const TableRow row = saturation_table_row(*r.fluids, r.fluid_index, e, t, r.units);
-      if (row.converged) add_point(points[e], t, *row.pressure);
-    }
-  }
-
+  const std::array<Curve, EQUATION_COUNT + 1> curves = sample_curves(r, fluid);
+  const std::array<Curve, EQUATION_COUNT> points = window_points(r);
   double low = INFINITY;
   double high = -INFINITY;
   for (const Curve& curve : curves) {
@@ -106,15 +153,17 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     return false;
   }
 
-  // PLplot ends the program when it cannot open its file: try it first.
-  if (std::FILE* probe = std::fopen(file.c_str(), "wb")) {
-    std::fclose(probe);
-  } else {
+  // Drawn in memory, the file is then replaced whole: a failed write leaves
+  // no partial figure. PLplot closes the stream in plend.
+  char* image = nullptr;
+  std::size_t image_size = 0;
+  std::FILE* stream = ::open_memstream(&image, &image_size);
+  if (!stream) {
     reason = "cannot write '" + file + "'";
     return false;
   }
   plsdev(device_for(file));
-  plsfnam(file.c_str());
+  plsfile(stream);
   plspage(0.0, 0.0, 1000, 700, 0, 0);
   plscol0(BACKGROUND, 255, 255, 255);
   plscol0(INK, 0, 0, 0);
@@ -147,38 +196,12 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
              POINT_SYMBOL);
   }
 
-  // Legend: the four equations, the correlation, the window's points.
-  constexpr int ENTRIES = EQUATION_COUNT + 2;
-  std::string texts[ENTRIES];
-  for (int e = 0; e < EQUATION_COUNT; ++e) texts[e] = EQUATION_NAMES[e];
-  texts[EQUATION_COUNT] = cp1252_to_utf8("Correlação (" + fluid.kind + ")");
-  texts[EQUATION_COUNT + 1] = cp1252_to_utf8("Iteração da janela (convergiu)");
-  const char* text_pointers[ENTRIES];
-  PLINT options[ENTRIES], colours[ENTRIES], styles[ENTRIES], symbol_numbers[ENTRIES];
-  PLFLT widths[ENTRIES], symbol_scales[ENTRIES];
-  const char* symbols[ENTRIES];
-  for (int i = 0; i < ENTRIES; ++i) {
-    text_pointers[i] = texts[i].c_str();
-    const bool point = i == EQUATION_COUNT + 1;
-    options[i] = point ? PL_LEGEND_SYMBOL : PL_LEGEND_LINE;
-    colours[i] = point ? INK : FIRST_CURVE + i;
-    styles[i] = i == EQUATION_COUNT ? DASHED : SOLID;
-    widths[i] = 2.0;
-    symbol_numbers[i] = 1;
-    symbol_scales[i] = 0.6;
-    symbols[i] = POINT_SYMBOL;
-  }
-  plschr(0.0, 1.1);
-  PLFLT legend_width = 0.0;
-  PLFLT legend_height = 0.0;
-  plcol0(INK);
-  pllegend(&legend_width, &legend_height, PL_LEGEND_BACKGROUND | PL_LEGEND_BOUNDING_BOX,
-           PL_POSITION_INSIDE | PL_POSITION_BOTTOM | PL_POSITION_RIGHT, 0.02, 0.02, 0.08,
-           BACKGROUND, INK, SOLID, 0, 0, ENTRIES, options, 0.8, 0.9, 2.0, 0.0, colours,
-           text_pointers, nullptr, nullptr, nullptr, nullptr, colours, styles, widths, colours,
-           symbol_scales, symbol_numbers, symbols);
+  draw_legend(fluid);
   plend();
-  return true;
+  const bool written = replace_file(file, std::string_view(image, image_size));
+  std::free(image);
+  if (!written) reason = "cannot write '" + file + "'";
+  return written;
 }
 
 }  // namespace quelrin

@@ -1,11 +1,12 @@
 // quelrin-calc: the vapour-pressure calculation from the command line, over
 // the same logic and database as the program's main window; with --table,
 // --tsat and --plot, the exact saturation state beside it.
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/calculation_request.hpp"
 #include "calc/recorded_report.hpp"
@@ -28,6 +29,8 @@ namespace {
 constexpr int PROGRESS_FROM_ROWS = 200;
 // The window's points on a plot without a table.
 constexpr int PLOT_WINDOW_POINTS = 24;
+// At most so many of a table's rows are marked on its plot.
+constexpr int PLOT_MARKED_ROWS = 200;
 
 void print_field(const char* key, std::string_view cp1252_value) {
   const std::string value = cp1252_to_utf8(cp1252_value);
@@ -85,28 +88,23 @@ int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPre
   return EXIT_COMPUTED;
 }
 
-std::vector<double> table_temperatures(const TemperatureRange& range) {
-  std::vector<double> temperatures;
-  for (int i = 0; i < range.rows; ++i) temperatures.push_back(range.from + i * range.step);
-  return temperatures;
+double row_temperature(const TemperatureRange& range, int row) {
+  return range.from + row * range.step;
 }
 
 int run_table(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
               const UnitPrefs& units) {
-  std::vector<TableRow> rows;
-  {
-    ProgressBar progress(options.table->rows, PROGRESS_FROM_ROWS);
-    for (const double t : table_temperatures(*options.table)) {
-      rows.push_back(saturation_table_row(fluids, fluid_index, options.equation, t, units));
-      progress.advance();
-    }
+  const int rows = options.table->rows;
+  TableWriter writer(options.csv, units, rows);
+  ProgressBar progress(rows, PROGRESS_FROM_ROWS);
+  for (int i = 0; i < rows; ++i) {
+    const TableRow row = saturation_table_row(fluids, fluid_index, options.equation,
+                                              row_temperature(*options.table, i), units);
+    // Standard output's failure is told once, when it is closed.
+    if (!writer.write(row)) return EXIT_REFUSED;
+    progress.advance();
   }
-  if (options.csv) {
-    print_csv_table(rows);
-  } else {
-    print_aligned_table(rows, units);
-  }
-  return EXIT_COMPUTED;
+  return writer.finish() ? EXIT_COMPUTED : EXIT_REFUSED;
 }
 
 int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_index,
@@ -118,7 +116,14 @@ int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_ind
   if (options.table) {
     request.from = options.table->from;
     request.to = options.table->to;
-    request.window_temperatures = table_temperatures(*options.table);
+    // Rows evenly spread over the table, its first and last among them.
+    const int rows = options.table->rows;
+    const int marked = std::min(rows, PLOT_MARKED_ROWS);
+    for (int i = 0; i < marked; ++i) {
+      const int row = marked == 1 ? 0 : static_cast<int>(std::llround(
+                                            static_cast<double>(i) * (rows - 1) / (marked - 1)));
+      request.window_temperatures.push_back(row_temperature(*options.table, row));
+    }
   } else {
     const double tc = fluids[static_cast<std::size_t>(fluid_index)].tc;
     request.from = kelvin_to_temperature_unit(units.temperature_unit, 0.4 * tc);
@@ -174,7 +179,20 @@ int run(int argc, char** argv) {
   return status;
 }
 
+// Standard output flushed and closed, so that a write it refused is told
+// (once) and turns success into failure. A standard output closed before
+// the start is no failure where nothing was written to it.
+int close_standard_output(int status) {
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  const bool closed = std::fclose(stdout) == 0 || errno == EBADF;
+  if (written && closed) return status;
+  std::fprintf(stderr, "quelrin-calc: cannot write standard output\n");
+  return status == EXIT_COMPUTED ? EXIT_REFUSED : status;
+}
+
 }  // namespace
 }  // namespace quelrin
 
-int main(int argc, char** argv) { return quelrin::run(argc, argv); }
+int main(int argc, char** argv) {
+  return quelrin::close_standard_output(quelrin::run(argc, argv));
+}

@@ -1,11 +1,13 @@
 // Cells of a table row as text: "%g" in aligned columns, every digit that
-// reads back in CSV, an empty cell where the value does not exist.
+// reads back in CSV, an empty cell where the value does not exist. An
+// aligned table of up to HELD_ROWS rows takes the widths of its cells; a
+// longer one is printed as it comes, each column as wide as the widest
+// number "%g" writes, so that memory stays flat whatever the row count.
 #include "cli/table_output.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 #include "text/cp1252.hpp"
 #include "text/number_text.hpp"
@@ -13,18 +15,23 @@
 namespace quelrin {
 namespace {
 
-constexpr std::size_t COLUMNS = 9;
-using Cells = std::array<std::string, COLUMNS>;
+using Cells = TableWriter::Cells;
+constexpr std::size_t NOTE = TableWriter::COLUMNS - 1;
 
-constexpr std::array<const char*, COLUMNS> HEADER = {"temperature",
-                                                     "estimate",
-                                                     "pressure",
-                                                     "iterations",
-                                                     "saturation_pressure",
-                                                     "liquid_volume",
-                                                     "vapour_volume",
-                                                     "vaporization_enthalpy",
-                                                     "dp_dt"};
+constexpr std::size_t HELD_ROWS = 1000;
+// "-1.23457e-100": six digits, both signs, a three-digit exponent.
+constexpr std::size_t WIDEST_G = 13;
+
+constexpr std::array<const char*, TableWriter::COLUMNS> HEADER = {"temperature",
+                                                                  "estimate",
+                                                                  "pressure",
+                                                                  "iterations",
+                                                                  "saturation_pressure",
+                                                                  "liquid_volume",
+                                                                  "vapour_volume",
+                                                                  "vaporization_enthalpy",
+                                                                  "dp_dt",
+                                                                  "note"};
 
 using Format = std::string (*)(double);
 
@@ -46,48 +53,64 @@ Cells cells(const TableRow& row, Format format) {
     c[7] = format(row.exact->vaporization_enthalpy);
     c[8] = format(row.exact->dp_dt);
   }
+  c[NOTE] = row.note;
   return c;
+}
+
+// The line and its newline; false when standard output refused them.
+bool print_line(std::string_view cp1252_line) {
+  const std::string line = cp1252_to_utf8(cp1252_line) + '\n';
+  return std::fwrite(line.data(), 1, line.size(), stdout) == line.size();
 }
 
 }  // namespace
 
-void print_aligned_table(const std::vector<TableRow>& rows, const UnitPrefs& units) {
+TableWriter::TableWriter(bool csv, const UnitPrefs& units, int rows)
+    : csv_(csv), held_(!csv && rows <= static_cast<int>(HELD_ROWS)) {
+  lines_.emplace_back();
+  std::copy(HEADER.begin(), HEADER.end(), lines_.back().begin());
+  if (csv_) return;
   // Built in the code page, one byte a character, so that bytes align.
   const std::string t(temperature_suffix(units.temperature_unit));
   const std::string p(pressure_suffix(units.pressure_unit));
-  std::vector<Cells> lines;
-  lines.push_back({});
-  std::copy(HEADER.begin(), HEADER.end(), lines.back().begin());
-  lines.push_back({t, p, p, "", p, "L/mol", "L/mol", "kJ/mol", p + "/" + t});
-  for (const TableRow& row : rows) lines.push_back(cells(row, format_g));
-
-  std::array<std::size_t, COLUMNS> widths{};
-  for (const Cells& line : lines) {
-    for (std::size_t i = 0; i < COLUMNS; ++i) {
-      widths[i] = std::max(widths[i], line[i].size());
-    }
-  }
-  for (const Cells& line : lines) {
-    std::string text;
-    for (std::size_t i = 0; i < COLUMNS; ++i) {
-      if (i > 0) text += "  ";
-      text.append(widths[i] - line[i].size(), ' ');
-      text += line[i];
-    }
-    std::printf("%s\n", cp1252_to_utf8(text).c_str());
-  }
+  lines_.push_back({t, p, p, "", p, "L/mol", "L/mol", "kJ/mol", p + "/" + t, ""});
+  if (!held_) widths_.fill(WIDEST_G);
+  for (const Cells& line : lines_) widen(line);
 }
 
-void print_csv_table(const std::vector<TableRow>& rows) {
-  std::string header;
-  for (const char* name : HEADER) header += (header.empty() ? "" : ",") + std::string(name);
-  std::printf("%s\n", header.c_str());
-  for (const TableRow& row : rows) {
-    const Cells c = cells(row, format_g_exact);
-    std::string line = c[0];
-    for (std::size_t i = 1; i < COLUMNS; ++i) line += "," + c[i];
-    std::printf("%s\n", line.c_str());
+bool TableWriter::write(const TableRow& row) {
+  lines_.push_back(cells(row, csv_ ? format_g_exact : format_g));
+  if (!held_) return finish();
+  widen(lines_.back());
+  return true;
+}
+
+bool TableWriter::finish() {
+  for (const Cells& line : lines_) {
+    if (!print(line)) return false;
   }
+  lines_.clear();
+  return true;
+}
+
+void TableWriter::widen(const Cells& line) {
+  for (std::size_t i = 0; i < NOTE; ++i) widths_[i] = std::max(widths_[i], line[i].size());
+}
+
+bool TableWriter::print(const Cells& line) const {
+  std::string text;
+  if (csv_) {
+    for (std::size_t i = 0; i < COLUMNS; ++i) text += (i > 0 ? "," : "") + line[i];
+    return print_line(text);
+  }
+  for (std::size_t i = 0; i < NOTE; ++i) {
+    if (i > 0) text += "  ";
+    text.append(widths_[i] - line[i].size(), ' ');
+    text += line[i];
+  }
+  // The note, text among numbers, stands last and unpadded, only where there is one.
+  if (!line[NOTE].empty()) text += "  " + line[NOTE];
+  return print_line(text);
 }
 
 }  // namespace quelrin

@@ -90,6 +90,21 @@ TEST_F(QuelrinCalc, FailedIterationPrintsErroAndExitsOne) {
   EXPECT_THAT(result.err, HasSubstr(utf8("Provável causa: raízes complexas.")));
 }
 
+// Output that a full disk refuses is a failure, said once, whatever was
+// being written; a table stops at the first refused row.
+TEST_F(QuelrinCalc, FullDiskIsAFailure) {
+  const std::string nitrogen = "'" + utf8("Nitrogênio") + "' ";
+  for (const std::string& arguments :
+       {nitrogen + "90", "--log " + nitrogen + "90", "--table 80:90:5 " + nitrogen,
+        "--csv --table 60:120:0.0001 " + nitrogen, std::string("--help")}) {
+    const CliRun full = run(arguments + " >/dev/full");
+    EXPECT_EQ(full.status, REFUSED) << arguments;
+    EXPECT_EQ(full.err, "quelrin-calc: cannot write standard output\n") << arguments;
+  }
+  // Nothing to write: a closed standard output is no failure.
+  EXPECT_EQ(run(nitrogen + "200 >&-").err, utf8("T maior que Tc de Nitrogênio ( Tc = 126.2K )\n"));
+}
+
 TEST_F(QuelrinCalc, HelpExitsZero) {
   const CliRun result = run("--help");
   EXPECT_EQ(result.status, COMPUTED);

@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <utility>
 #include <string>
@@ -24,7 +26,7 @@ constexpr int USAGE = 2;
 
 const char* const CSV_HEADER =
     "temperature,estimate,pressure,iterations,saturation_pressure,liquid_volume,vapour_volume,"
-    "vaporization_enthalpy,dp_dt";
+    "vaporization_enthalpy,dp_dt,note";
 
 std::vector<std::string> split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -55,7 +57,7 @@ class SaturationOptions : public testing::Test, protected test::CalcProgram {
 
 // Each CSV row holds what a single run at that temperature prints (Van der
 // Waals, whose iteration fails near Tc: "Erro!"), and the exact columns;
-// empty cells above the critical temperature.
+// empty cells above the critical temperature. The window's note comes last.
 TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
   const CliRun table = run("--eos vdw --csv --table 96:136:10 " + nitrogen);
   ASSERT_EQ(table.status, COMPUTED) << table.err;
@@ -64,11 +66,11 @@ TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
   EXPECT_EQ(lines[0], CSV_HEADER);
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::vector<std::string> cells = split(lines[i], ',');
-    ASSERT_EQ(cells.size(), 9u) << lines[i];
+    ASSERT_EQ(cells.size(), 10u) << lines[i];
     const CliRun single = run("--eos vdw " + nitrogen + cells[0]);
     SCOPED_TRACE(lines[i]);
     if (cells[0] == "136") {  // above Tc: refused by the window, past the equation's Tc
-      EXPECT_EQ(lines[i], "136,,,,,,,,");
+      EXPECT_EQ(lines[i], "136,,,,,,,,,");
       continue;
     }
     EXPECT_EQ(format_g(*read_whole_number(cells[1])) + " bar.",
@@ -83,8 +85,27 @@ TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
     EXPECT_LT(*read_whole_number(cells[5]), *read_whole_number(cells[6]));
     EXPECT_GT(*read_whole_number(cells[7]), 0.0);
     EXPECT_GT(*read_whole_number(cells[8]), 0.0);
+    EXPECT_EQ(cells[9], field(single.out, "note"));
   }
   EXPECT_THAT(table.out, HasSubstr(",Erro!,"));  // 126 K is too close to Tc for the window
+}
+
+// A pressure the window left unconverged after 101 iterations says so, in
+// the table as in the window.
+TEST_F(SaturationOptions, UnconvergedRowsCarryTheWindowsNote) {
+  const std::string ethane = "--eos pr --table 79.4070809478102:79.4070809478102:1 Etano";
+  const std::string note = utf8("Obs.: Sem convergência.");
+  EXPECT_EQ(field(run("--eos pr Etano 79.4070809478102").out, "note"), note);
+  const std::vector<std::string> csv = lines_of(run("--csv " + ethane).out);
+  ASSERT_EQ(csv.size(), 2u);
+  const std::vector<std::string> cells = split(csv[1], ',');
+  ASSERT_EQ(cells.size(), 10u);
+  EXPECT_EQ(cells[3], "101");
+  EXPECT_EQ(cells[9], note);
+  const std::vector<std::string> aligned = lines_of(run(ethane).out);
+  ASSERT_EQ(aligned.size(), 3u);
+  EXPECT_THAT(aligned[0], testing::EndsWith("  dp_dt  note"));
+  EXPECT_THAT(aligned[2], testing::EndsWith("  " + note));
 }
 
 TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
@@ -94,12 +115,37 @@ TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_THAT(lines[0], testing::MatchesRegex(
                             " *temperature +estimate +pressure +iterations +saturation_pressure "
-                            "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt"));
+                            "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt  note"));
   EXPECT_THAT(lines[1],
               testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C")));
-  for (const std::string& line : lines)
-    EXPECT_EQ(line.size(), lines[0].size() + (&line == &lines[1] ? 2 : 0));
+  // The note stands unpadded after the numbers; "°" takes two bytes.
+  const std::size_t width = lines[0].size() - std::string("  note").size();
+  for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), width + (i == 1 ? 2 : 0));
   EXPECT_THAT(lines[2], StartsWith("          0 "));
+
+  // A table too long to hold is printed as it comes, in columns as wide as
+  // any number: still aligned, far past the critical point's empty cells.
+  const std::vector<std::string> long_lines = lines_of(run("--table 300:1300:0.5 " + water).out);
+  ASSERT_EQ(long_lines.size(), 2003u);
+  const std::size_t long_width = long_lines[0].size() - std::string("  note").size();
+  for (std::size_t i = 1; i < long_lines.size(); ++i) {
+    const std::size_t note = long_lines[i].find("  Obs.");
+    ASSERT_EQ(note == std::string::npos ? long_lines[i].size() : note, long_width) << long_lines[i];
+  }
+  EXPECT_THAT(long_lines[2], StartsWith("          300 "));
+}
+
+// A table is printed as its rows come: a million rows run in an address
+// space of 100 MB, where holding them took 150 MB of memory.
+TEST_F(SaturationOptions, AMillionRowTableRunsInLittleMemory) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
+#endif
+  // Above the critical point each row is quickly done, and empty.
+  const CliRun table = run("--csv --table 1000:1999.999:0.001 " + nitrogen, "ulimit -v 100000 &&");
+  ASSERT_EQ(table.status, COMPUTED) << table.err;
+  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 1000001);
+  EXPECT_THAT(table.out, testing::EndsWith("\n1999.999,,,,,,,,,\n"));
 }
 
 TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
@@ -140,7 +186,24 @@ TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
   EXPECT_EQ(run("--plot agua.txt " + water).status, USAGE);
   const CliRun unwritable = run("--plot missing/agua.svg " + water);
   EXPECT_EQ(unwritable.status, REFUSED);
-  EXPECT_THAT(unwritable.err, HasSubstr("cannot write"));
+  EXPECT_EQ(unwritable.err, "quelrin-calc: cannot write 'missing/agua.svg'\n");
+  // A disk that takes no byte: no figure, and said so.
+  std::filesystem::create_symlink("/dev/full", dir.file("cheio.svg"));
+  const CliRun full = run("--plot cheio.svg " + water);
+  EXPECT_EQ(full.status, REFUSED);
+  EXPECT_EQ(full.err, "quelrin-calc: cannot write 'cheio.svg'\n");
+}
+
+// A plot marks at most a few hundred of its table's rows: a glyph each,
+// where a 5,000-row table drew 20,000 of them.
+TEST_F(SaturationOptions, PlotMarksABoundedNumberOfTheTablesRows) {
+  ASSERT_EQ(run("--plot n.svg --table 70:120:0.01 " + nitrogen + ">/dev/null").status, COMPUTED);
+  const std::string svg = test::read_file(dir.file("n.svg"));
+  std::size_t glyphs = 0;
+  for (std::size_t at = 0; (at = svg.find("<use xlink:href=\"#glyph", at)) != std::string::npos; ++at)
+    ++glyphs;
+  EXPECT_GT(glyphs, 400u);
+  EXPECT_LT(glyphs, 2000u);
 }
 
 // Words that begin with one dash stay operands, as before the options grew.
@@ -159,6 +222,13 @@ TEST_F(SaturationOptions, UsageErrorsOfTheNewOptions) {
   EXPECT_EQ(run("--table 0:10:0 " + water).status, USAGE);
   EXPECT_EQ(run("--table 0:10 " + water).status, USAGE);
   EXPECT_EQ(run("--table 0:1e7:1 " + water).status, USAGE);
+  // Steps that never lead on to TO: infinite, or lost in the doubles' spacing.
+  EXPECT_EQ(run("--table 300:300:inf " + water).status, USAGE);
+  EXPECT_EQ(run("--table 300:300:1e309 " + water).status, USAGE);
+  const CliRun lost = run("--table 1e20:100000000000000016384:1 " + water);
+  EXPECT_EQ(lost.status, USAGE);
+  EXPECT_EQ(lost.err, "quelrin-calc: --table needs FROM:TO:STEP with TO not below FROM, a "
+                      "positive STEP and at most 1000000 rows\n");
   EXPECT_EQ(run("--table 300:310:5 " + water + "300").status, USAGE);
   EXPECT_EQ(run("--csv " + water + "300").status, USAGE);
   EXPECT_EQ(run("--tsat 1 --table 300:310:5 " + water).status, USAGE);

@@ -30,10 +30,12 @@ class CalcProgram {
     std::filesystem::copy_file(QUELRIN_DATA_DIR "/dados.txt", dir.file("dados.txt"));
   }
 
-  // `arguments` go to the shell as they are: quote what needs it.
-  CliRun run(const std::string& arguments) const {
-    const std::string command = "cd '" + dir.path().string() + "' && '" QUELRIN_CALC_EXE "' " +
-                                arguments + " 2>'" + dir.file("stderr.txt") + "'";
+  // `arguments` go to the shell as they are: quote what needs it. `before`
+  // is a shell command run first in the same shell (a ulimit).
+  CliRun run(const std::string& arguments, const std::string& before = "") const {
+    const std::string command = "cd '" + dir.path().string() + "' && " + before + " '" +
+                                QUELRIN_CALC_EXE "' " + arguments + " 2>'" +
+                                dir.file("stderr.txt") + "'";
     CliRun result;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return result;
