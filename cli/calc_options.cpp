@@ -37,12 +37,13 @@ fugacity coefficients of the vapour and the liquid agree.
                             window's estimate, pressure and iterations beside
                             the exact saturation pressure, liquid and vapour
                             volumes (L/mol), enthalpy of vaporisation (kJ/mol)
-                            and dP/dT
+                            and dP/dT, then the window's note
   --csv                     the table as comma-separated values
   --tsat PRESSURE           the saturation temperature at PRESSURE
   --plot FILE               log P against T for the four equations and the
                             fluid's correlation, with the window's converged
-                            points, over the table's range (or 0.4 Tc to Tc);
+                            points (at most 200 of the table's rows), over
+                            the table's range (or 0.4 Tc to Tc);
                             FILE ends in .svg, .png or .pdf
   --help                    show this text
 
@@ -59,8 +60,12 @@ one "log: " line per iteration. --tsat prints fluid, equation and
 temperature. --table prints aligned columns (a units line under the names),
 or with --csv the header
 temperature,estimate,pressure,iterations,saturation_pressure,liquid_volume,
-vapour_volume,vaporization_enthalpy,dp_dt (on one line) and full-precision
-numbers, a cell left empty where its value does not exist. The exact columns
+vapour_volume,vaporization_enthalpy,dp_dt,note (on one line) and
+full-precision numbers, a cell left empty where its value does not exist.
+The note is the window's, saying that the iteration stopped without
+converging; empty otherwise. Rows are printed as they are computed, but for
+an aligned table of at most 1000 rows, whose columns wait to fit them all
+(longer ones take the width of any number). The exact columns
 come from the equation's own saturation state, which exists below the
 equation's critical temperature (computed for the fluid: the program's
 constants put it a little off the fluid's Tc).
@@ -69,7 +74,9 @@ Exit status: 0 when a pressure was computed; 1 when the temperature was
 refused or the iteration failed (the message on standard error); 2 for a
 usage error, an unknown fluid, or a missing or malformed database. --table
 exits 0 once its rows are printed, --tsat 1 when the pressure has no
-saturation temperature, --plot 1 when the file could not be drawn.
+saturation temperature, --plot 1 when the file could not be drawn. Output
+that could not be written ends with "quelrin-calc: cannot write standard
+output" or "quelrin-calc: cannot write 'FILE'" and exit status 1.
 )";
 
 // A character no command-line word starts with.
