@@ -15,7 +15,8 @@ constexpr int BAR_WIDTH = 40;
 }  // namespace
 
 ProgressBar::ProgressBar(int total, int shown_from)
-    : total_(total), shown_(total >= shown_from && ::isatty(STDERR_FILENO)) {
+    : total_(total),
+      shown_(total >= shown_from && ::isatty(STDERR_FILENO) && !::isatty(STDOUT_FILENO)) {
   if (shown_) draw();
 }
 

@@ -1,5 +1,6 @@
 // A progress bar on standard error for long tables, drawn only when standard
-// error is a terminal, and wiped when done.
+// error is a terminal and standard output is not (there the rows, printed
+// as they come, show the progress themselves), and wiped when done.
 #pragma once
 
 namespace quelrin {
