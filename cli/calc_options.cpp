@@ -42,7 +42,7 @@ fugacity coefficients of the vapour and the liquid agree.
   --tsat PRESSURE           the saturation temperature at PRESSURE
   --plot FILE               log P against T for the four equations and the
                             fluid's correlation, with the window's converged
-                            points (at most 200 of the table's rows), over
+                            points (at most 100 of the table's rows), over
                             the table's range (or 0.4 Tc to Tc);
                             FILE ends in .svg, .png or .pdf
   --help                    show this text

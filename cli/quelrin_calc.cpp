@@ -30,7 +30,7 @@ constexpr int PROGRESS_FROM_ROWS = 200;
 // The window's points on a plot without a table.
 constexpr int PLOT_WINDOW_POINTS = 24;
 // At most so many of a table's rows are marked on its plot.
-constexpr int PLOT_MARKED_ROWS = 200;
+constexpr int PLOT_MARKED_ROWS = 100;
 
 void print_field(const char* key, std::string_view cp1252_value) {
   const std::string value = cp1252_to_utf8(cp1252_value);

@@ -194,8 +194,8 @@ TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
   EXPECT_EQ(full.err, "quelrin-calc: cannot write 'cheio.svg'\n");
 }
 
-// A plot marks at most a few hundred of its table's rows: a glyph each,
-// where a 5,000-row table drew 20,000 of them.
+// A plot marks a bounded number of its table's rows, a glyph each (the
+// texts take some 200 more), where a 5,000-row table drew 20,000 of them.
 TEST_F(SaturationOptions, PlotMarksABoundedNumberOfTheTablesRows) {
   ASSERT_EQ(run("--plot n.svg --table 70:120:0.01 " + nitrogen + ">/dev/null").status, COMPUTED);
   const std::string svg = test::read_file(dir.file("n.svg"));
