@@ -67,11 +67,12 @@ bool read_all(int fd, std::string& text) {
   }
 }
 
+// Waits for the lock that every guarded replacement of the file takes.
 bool lock_exclusively(int fd) {
-  int locked;
-  while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX) == 0) return true;
+    if (errno != EINTR) return false;
   }
-  return locked == 0;
 }
 
 // Closes a descriptor, and so releases its lock, whichever way the scope ends.
