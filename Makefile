@@ -17,8 +17,10 @@ build: configure
 
 # The calculator in run/ (git-ignored): the shipped database copied there
 # unless one is already there, and the help. Without a display, the
-# command-line calculation instead.
-run: build
+# command-line calculation instead. Only what it runs is built: the GTK
+# program, quelrin-calc and the help, not the tests and benchmarks.
+run: configure
+	@cmake --build --preset $(PRESET) --target quelrin quelrin-calc quelrin_help
 	@mkdir -p run
 	@[ -e run/dados.txt ] || cp data/dados.txt run/dados.txt
 	@cp $(BUILD)/help/quel.chm run/quel.chm
