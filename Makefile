@@ -70,7 +70,13 @@ windows-test: deps
 windows-package: windows configure
 	@if ninja -C $(BUILD) -t targets all 2>/dev/null | grep -q '^quelrin_help:'; then \
 	  cmake --build --preset $(PRESET) --target quelrin_help; fi
-	@scripts/package-windows.sh $(BUILD)/help/quel.chm
+	@scripts/package-windows.sh zip $(BUILD)/help/quel.chm
+
+# build/windows/quelrin-VERSION.msi: a per-user Windows installer, built with
+# wixl.
+windows-installer: windows configure
+	@cmake --build --preset $(PRESET) --target quelrin_help
+	@scripts/package-windows.sh msi $(BUILD)/help/quel.chm
 
 # build/packages/quelrin_VERSION_amd64.deb: the programs, their files and
 # what packaging/ adds, through CPack.
