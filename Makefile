@@ -84,5 +84,10 @@ package: configure
 	@cmake --build --preset $(PRESET) --target quelrin quelrin-calc quelrin_help quelrin_package_files
 	@cd $(BUILD) && cpack -G DEB
 
+# Both packages installed, run and removed as a user's system would (apt-get
+# for the .deb, msiexec under Wine for the .msi).
+package-test: package windows-installer
+	@tests/packages/package_test.sh
+
 clean:
 	rm -rf build
