@@ -99,8 +99,9 @@ uninstall_entry() {  # the "Programs and Features" entry, wherever Wine keeps it
 entry=$(uninstall_entry)
 check "Programs and Features shows the version" same_text \
   "$(wine reg query "$entry" /v DisplayVersion 2>/dev/null | tr -d '\r' | awk '/DisplayVersion/ { print $3 }')" "$version"
+# (msiinfo writes the icons it exports into the working folder.)
 check "Programs and Features has the icon" \
-  bash -c 'msiinfo export "$1" Property | grep -q "^ARPPRODUCTICON	quelrin.ico" && msiinfo export "$1" Icon | grep -q "^quelrin.ico"' -- "$msi"
+  bash -c 'cd "$2" && msiinfo export "$1" Property | grep -q "^ARPPRODUCTICON	quelrin.ico" && msiinfo export "$1" Icon | grep -q "^quelrin.ico"' -- "$msi" "$work"
 
 mapfile -t shortcut < <(tests/packages/read_shortcut.py "$start_menu/Quelrin.lnk")
 target=$(windows_path "${shortcut[0]}")
