@@ -30,7 +30,9 @@ mkdir -p "$work"
 
 # --- the Debian package ------------------------------------------------------
 
-if dpkg-query -W -f='${Status}' quelrin 2>/dev/null | grep -q 'installed'; then
+installed() { dpkg-query -W -f='${Status}' quelrin 2>/dev/null | grep -q 'ok installed$'; }
+purge() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -q quelrin >"$work/apt-purge.log"; }
+if installed; then
   echo "package-test: quelrin is installed on this machine; remove it first" >&2
   exit 1
 fi
@@ -41,6 +43,7 @@ check "appstreamcli validates the metainfo" \
 check "the package's version is the project's" same_text "$(dpkg-deb -f "$deb" Version)" "$version"
 
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "$deb" >"$work/apt-install.log"
+trap purge EXIT  # whatever stops the test, the machine is left as it was
 # What the package put on the system: its files and links (not the folders
 # other packages share).
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' >"$work/files"
@@ -65,8 +68,10 @@ for page in quelrin quelrin-calc quelrin-start; do
     bash -c '[ -z "$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >/dev/null)" ] && MANWIDTH=80 man -l "$1" | grep -q "^SYNOPSIS"' -- "$file"
 done
 
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -q quelrin >"$work/apt-purge.log"
-check "apt-get purge removes the package" bash -c '! dpkg-query -W -f="\${Status}" quelrin 2>/dev/null | grep -q installed'
+purge
+trap - EXIT
+not_installed() { ! installed; }
+check "apt-get purge removes the package" not_installed
 left=$(while read -r file; do if [ -e "$file" ] || [ -L "$file" ]; then echo "$file"; fi; done <"$work/files")
 check "no file of the package is left" same_text "$left" ""
 check "its own folders are gone" bash -c '[ ! -e /usr/share/quelrin ] && [ ! -e /usr/share/doc/quelrin ]'
