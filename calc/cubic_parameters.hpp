@@ -30,6 +30,8 @@ struct Attraction {
   double da_dt;  // bar·L²/(mol²·K)
 };
 
-Attraction attraction(int equation, double t_k, const FluidRecord& fluid);
+// From the parameters at the same T, so that they are computed once.
+Attraction attraction(int equation, double t_k, const FluidRecord& fluid,
+                      const CubicParameters& parameters);
 
 }  // namespace quelrin

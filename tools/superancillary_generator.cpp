@@ -33,7 +33,7 @@ struct Piece {
 Real ln_b(int family, Real rho) {
   ReducedSaturation<Real> state;
   if (!solve_reduced_saturation<Real>(family, rho, state)) return NAN;
-  return std::log(state.b);
+  return state.ln_b;
 }
 
 Real evaluate(const Real* c, Real x) {

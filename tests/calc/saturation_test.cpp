@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 #include "calc/calculation_request.hpp"
@@ -200,11 +201,98 @@ TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
         ASSERT_EQ(saturation_temperature(e, state.p_bar, fluid, t_k), SATURATION_SOLVED);
         EXPECT_NEAR(t_k, reduced * tc, 1e-10 * tc);
       }
+      // Far below any table, where d ln P / d ln T reaches 1050: the last
+      // bit of the temperature is 2e-13 of the pressure.
+      for (const double p_bar : {1e-170, 1e-300}) {
+        SCOPED_TRACE(trace(fluid, e, 0.0) + ", " + std::to_string(p_bar) + " bar");
+        double t_k = 0.0;
+        ASSERT_EQ(saturation_temperature(e, p_bar, fluid, t_k), SATURATION_SOLVED);
+        SaturationState state;
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
+        EXPECT_NEAR(state.p_bar / p_bar, 1.0, 2e-12);
+      }
       double t_k = 0.0;
       EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc, fluid, t_k), SATURATION_ABOVE_CRITICAL);
       EXPECT_EQ(saturation_temperature(e, 0.0, fluid, t_k), SATURATION_BELOW_RANGE);
+      EXPECT_EQ(saturation_temperature(e, 1e-310, fluid, t_k), SATURATION_BELOW_RANGE);
     }
   }
+}
+
+// Pressures of 1e-160 bar and less, where B and the vapour's slope leave
+// what a double holds, from the equal-fugacity condition solved with
+// mpmath 1.3.0 at 1000 digits on the Z cubic of each equation with the
+// program's constants (ethylene, Peng-Robinson; nitrogen, Redlich-Kwong).
+// Colder, every answer is a normal double rising with T until the pressure
+// leaves the normal doubles; then there is none, down to absolute zero.
+TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
+  const auto fluid_named = [&](const char* name) -> const FluidRecord& {
+    for (const FluidRecord& fluid : fluids) {
+      if (fluid.name == name) return fluid;
+    }
+    throw std::runtime_error(name);
+  };
+  SaturationState state;
+  ASSERT_EQ(solve_saturation(PENG_ROBINSON, 5.6468474573948, fluid_named("Etileno"), state),
+            SATURATION_SOLVED);
+  EXPECT_NEAR(state.p_bar / 7.9025001699893088e-161, 1.0, 1e-12);
+  ASSERT_EQ(solve_saturation(REDLICH_KWONG, 4.15, fluid_named("Nitrogênio"), state),
+            SATURATION_SOLVED);
+  EXPECT_NEAR(state.p_bar / 6.7123110122260988e-246, 1.0, 1e-12);
+
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      SCOPED_TRACE(trace(fluid, e, 0.0));
+      double last = INFINITY;
+      double t_k = 0.1 * fluid.tc;
+      for (; solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED; t_k *= 0.995) {
+        for (const double value : {state.p_bar, state.liquid_volume, state.vapour_volume,
+                                   state.vaporization_enthalpy, state.dp_dt}) {
+          ASSERT_TRUE(std::isnormal(value) && value > 0.0) << t_k << " K";
+        }
+        ASSERT_LT(state.p_bar, last) << t_k << " K";
+        last = state.p_bar;
+      }
+      EXPECT_LT(last, 1e-300);
+      for (; t_k > 1e-300; t_k *= 1e-3) {
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_BELOW_RANGE) << t_k << " K";
+      }
+      EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, 1e-290, fluid)));
+    }
+  }
+}
+
+// Constants no equation accepts (a hand-edited database) give no state,
+// however the equation's a and b come out of them.
+TEST_F(Saturation, HasNoAnswerForConstantsOutsideTheEquations) {
+  FluidRecord odd[7];
+  for (FluidRecord& fluid : odd) fluid = fluids[0];
+  odd[0].pc = -fluids[0].pc;
+  odd[1].pc = 0.0;
+  odd[2].pc = INFINITY;
+  odd[3].tc = NAN;
+  odd[4].tc = -fluids[0].tc;
+  odd[5].acentric_factor = 1e75;
+  odd[6].acentric_factor = INFINITY;
+  for (const FluidRecord& fluid : odd) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      // Neither Redlich-Kwong nor Van der Waals uses omega.
+      if (fluid.acentric_factor != fluids[0].acentric_factor && e >= REDLICH_KWONG) continue;
+      SCOPED_TRACE(std::to_string(fluid.pc) + " bar, " + std::to_string(fluid.tc) + " K, " +
+                   std::to_string(fluid.acentric_factor) + ", " + EQUATION_NAMES[e]);
+      for (const double reduced : {0.3, 0.7, 0.99, 0.999999}) {
+        SaturationState state;
+        EXPECT_NE(solve_saturation(e, reduced * fluids[0].tc, fluid, state), SATURATION_SOLVED);
+        EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, reduced * fluids[0].tc, fluid)));
+      }
+      double t_k = 0.0;
+      EXPECT_NE(saturation_temperature(e, 1.0, fluid, t_k), SATURATION_SOLVED);
+    }
+  }
+  SaturationState state;
+  EXPECT_EQ(solve_saturation(PENG_ROBINSON, 300.0, odd[0], state), SATURATION_INVALID_CONSTANTS);
+  double t_k = 0.0;
+  EXPECT_EQ(saturation_temperature(PENG_ROBINSON, 1.0, odd[0], t_k), SATURATION_INVALID_CONSTANTS);
 }
 
 // Points the generator never fitted on: random temperatures of random
