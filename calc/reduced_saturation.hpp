@@ -132,18 +132,25 @@ struct ReducedSaturation {
 // Newton on the cubic c0 + c1 x + c2 x^2 + c3 x^3 from x. From where it is
 // negative, rising and concave up to its root (the liquid below, from V = 1),
 // or positive, rising and convex down to it (the vapour above, from Z = 1),
-// every step lands between the last point and the root. False when the
-// steps do not settle to rounding: a double root, or no root that side.
+// every step lands between the last point and the root, each shorter than
+// the last. Settled when a step is rounding, or when a step that short no
+// longer shrinks (the cubic's own rounding); false when the steps do not
+// settle: a double root, or no root that side.
 template <class Real>
 bool cubic_root_newton(const Real (&c)[4], Real& x) {
   constexpr Real EPS = std::numeric_limits<Real>::epsilon();
+  constexpr Real SHORT = Real(1e-9);  // from here a step is the square of the last
+  Real last = std::numeric_limits<Real>::infinity();
   for (int i = 0; i < 100; ++i) {
     const Real value = ((c[3] * x + c[2]) * x + c[1]) * x + c[0];
     const Real slope = (3 * c[3] * x + 2 * c[2]) * x + c[1];
     const Real step = value / slope;
+    const Real length = std::fabs(step);
+    if (length <= 2 * EPS * std::fabs(x) || (length >= last && length <= SHORT * std::fabs(x)))
+      return true;
     x -= step;
-    if (std::fabs(step) <= 2 * EPS * std::fabs(x)) return true;
     if (!std::isfinite(x)) return false;
+    last = length;
   }
   return false;
 }
