@@ -120,7 +120,7 @@ template <class Real>
 struct ReducedSaturation {
   Real ln_b = 0;      // ln of the saturated B = b P / (R T)
   Real b = 0;         // B itself, 0 where it is below what Real holds
-  Real v_liquid = 0;  // V = v / b of the liquid
+  Real u_liquid = 0;  // V - 1 of the liquid, V = v / b
   Real z_liquid = 0;  // Z = B V
   Real z_vapour = 0;
   Real liquid_attraction = 0;  // L(V) of each phase
@@ -129,87 +129,99 @@ struct ReducedSaturation {
   int iterations = 0;  // steps in ln B; 0 when the start already balanced
 };
 
-// Newton on the cubic c0 + c1 x + c2 x^2 + c3 x^3 from x. From where it is
-// negative, rising and concave up to its root (the liquid below, from V = 1),
-// or positive, rising and convex down to it (the vapour above, from Z = 1),
-// every step lands between the last point and the root, each shorter than
-// the last. Settled when a step is rounding, or when a step that short no
-// longer shrinks (the cubic's own rounding); false when the steps do not
-// settle: a double root, or no root that side.
+// Where the solver may start: ln B (NaN for nowhere) and, near their roots,
+// the liquid's V - 1 and the vapour's Z; by default the ends from which the
+// steps to the roots are sure (below).
 template <class Real>
-bool cubic_root_newton(const Real (&c)[4], Real& x) {
+struct SaturationStart {
+  Real ln_b = std::numeric_limits<Real>::quiet_NaN();
+  Real u_liquid = 0;
+  Real z_vapour = 1;
+};
+
+// Newton on two cubics c0 + c1 x + c2 x^2 + c3 x^3 side by side (the
+// liquid's and the vapour's), so that the processor overlaps their steps.
+// From where a cubic is negative, rising and concave up to its root (the
+// liquid below, from V = 1), or positive, rising and convex down to it (the
+// vapour above, from Z = 1), every step lands between the last point and the
+// root. A root is settled by a step after which the error left, the
+// curvature over twice the slope times the step squared, is below rounding
+// (so that a start a step from the root costs one evaluation). False when
+// either does not settle: a double root, or no root that side.
+template <class Real>
+bool cubic_roots_newton(const Real (&c)[2][4], Real (&x)[2]) {
   constexpr Real EPS = std::numeric_limits<Real>::epsilon();
-  constexpr Real SHORT = Real(1e-9);  // from here a step is the square of the last
-  Real last = std::numeric_limits<Real>::infinity();
+  bool settled[2] = {false, false};
   for (int i = 0; i < 100; ++i) {
-    const Real value = ((c[3] * x + c[2]) * x + c[1]) * x + c[0];
-    const Real slope = (3 * c[3] * x + 2 * c[2]) * x + c[1];
-    const Real step = value / slope;
-    const Real length = std::fabs(step);
-    if (length <= 2 * EPS * std::fabs(x) || (length >= last && length <= SHORT * std::fabs(x)))
-      return true;
-    x -= step;
-    if (!std::isfinite(x)) return false;
-    last = length;
+    for (int r = 0; r < 2; ++r) {
+      if (settled[r]) continue;
+      const Real value = ((c[r][3] * x[r] + c[r][2]) * x[r] + c[r][1]) * x[r] + c[r][0];
+      const Real slope = (3 * c[r][3] * x[r] + 2 * c[r][2]) * x[r] + c[r][1];
+      const Real half_curvature = 3 * c[r][3] * x[r] + c[r][2];
+      const Real step = value / slope;
+      x[r] -= step;
+      const Real left = std::fabs(half_curvature * step / slope * step);
+      settled[r] = left <= EPS * std::fabs(x[r]) || std::fabs(step) <= 2 * EPS * std::fabs(x[r]);
+    }
+    if (settled[0] && settled[1]) return std::isfinite(x[0]) && std::isfinite(x[1]);
   }
   return false;
 }
 
-// The state at ln B: the outer volumes of the cubic and the balance of their
-// fugacities. With e_i = 1 + d_i the liquid's u = V - 1 solves
+// The state at ln B: the outer volumes of the cubic from the start's and the
+// balance of their fugacities. With e_i = 1 + d_i the liquid's u = V - 1
+// solves
 //   B u^3 + (B (e1 + e2) - 1) u^2 + (B e1 e2 - e1 - e2 + rho) u - e1 e2 = 0,
 // and the vapour's Z the usual cubic in Z with A = rho B. False unless both
-// settle, on either side of the critical volume: then they are the smallest
-// and largest of three roots.
+// settle on either side of the critical volume.
 template <class Real>
 bool saturation_at(const CubicFamily<Real>& c, Real rho, Real v_critical, Real ln_b,
-                   ReducedSaturation<Real>& out) {
+                   const SaturationStart<Real>& start, ReducedSaturation<Real>& out) {
   const Real b = std::exp(ln_b);
   const Real e1 = 1 + c.d1;
   const Real e2 = 1 + c.d2;
-  const Real liquid[4] = {-e1 * e2, b * e1 * e2 - e1 - e2 + rho, b * (e1 + e2) - 1, b};
-  Real u = 0;
-  const bool liquid_settled = cubic_root_newton(liquid, u);
   const Real s = c.d1 + c.d2;
   const Real t = c.d1 * c.d2;
-  const Real vapour[4] = {-b * b * (b * t + t + rho), b * (b * (t - s) - s + rho),
-                          b * (s - 1) - 1, 1};
-  Real z = 1;
-  const bool vapour_settled = cubic_root_newton(vapour, z);
+  const Real cubics[2][4] = {
+      {-e1 * e2, b * e1 * e2 - e1 - e2 + rho, b * (e1 + e2) - 1, b},
+      {-b * b * (b * t + t + rho), b * (b * (t - s) - s + rho), b * (s - 1) - 1, 1}};
+  Real roots[2] = {start.u_liquid, start.z_vapour};
+  const bool settled = cubic_roots_newton(cubics, roots);
+  const Real u = roots[0];
+  const Real z = roots[1];
   out.ln_b = ln_b;
   out.b = b;
-  out.v_liquid = 1 + u;
-  out.z_liquid = b * out.v_liquid;
+  out.u_liquid = u;
+  out.z_liquid = b * (1 + u);
   out.z_vapour = z;
-  out.liquid_attraction = c.attraction_term(out.v_liquid);
+  out.liquid_attraction = c.attraction_term(1 + u);
   out.vapour_attraction = c.attraction_term_z(z, b);
   // ln(Z_l - B) = ln B + ln u.
   out.balance = out.z_liquid - z - ln_b - std::log(u) + std::log(z - b) -
                 rho * (out.liquid_attraction - out.vapour_attraction);
-  return liquid_settled && vapour_settled && u > 0 && u < v_critical - 1 && z > b * v_critical &&
+  return settled && u > 0 && u < v_critical - 1 && z > b * v_critical &&
          std::isfinite(out.balance);
 }
 
 // The saturated state at rho; false when rho is not above the critical one,
-// or not finite.
-// A start (ln B) that already balances the fugacities to 1e-12 is confirmed,
-// or taken one Newton step further; any other is solved between the
-// spinodals, by Newton steps in ln B with bisection as a fallback.
+// or not finite. A start that already balances the fugacities to 1e-12 is
+// confirmed, or taken one Newton step further; any other is solved between
+// the spinodals, by Newton steps in ln B with bisection as a fallback.
 template <class Real>
 bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out,
-                              Real ln_b_start = std::numeric_limits<Real>::quiet_NaN()) {
+                              const SaturationStart<Real>& start = {}) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
   const CriticalPoint<Real>& critical = critical_point<Real>(family);
   if (!(rho > critical.rho && rho < std::numeric_limits<Real>::infinity())) return false;
 
   constexpr Real BALANCE_TOLERANCE = Real(1e-12);
-  if (std::isfinite(ln_b_start) && saturation_at(c, rho, critical.v, ln_b_start, out)) {
+  if (std::isfinite(start.ln_b) && saturation_at(c, rho, critical.v, start.ln_b, start, out)) {
     out.iterations = 0;
     if (std::fabs(out.balance) <= BALANCE_TOLERANCE) return true;
-    // d(balance) / d(ln B) = Z_l - Z_v.
-    const Real next = ln_b_start - out.balance / (out.z_liquid - out.z_vapour);
+    // d(balance) / d(ln B) = Z_l - Z_v; the volumes move little.
+    const Real next = start.ln_b - out.balance / (out.z_liquid - out.z_vapour);
     out.iterations = 1;
-    if (saturation_at(c, rho, critical.v, next, out) &&
+    if (saturation_at(c, rho, critical.v, next, {next, out.u_liquid, out.z_vapour}, out) &&
         std::fabs(out.balance) <= BALANCE_TOLERANCE) {
       return true;
     }
@@ -236,7 +248,7 @@ bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out
   const Real hi = c.pressure(v_spinodal_vapour, rho);
   if (!(hi > lo)) {  // at the critical point to within rounding
     const Real b = critical.b;
-    out = {std::log(b), b, v_spinodal_liquid, b * v_spinodal_liquid, b * v_spinodal_vapour,
+    out = {std::log(b), b, v_spinodal_liquid - 1, b * v_spinodal_liquid, b * v_spinodal_vapour,
            c.attraction_term(v_spinodal_liquid), c.attraction_term(v_spinodal_vapour), 0, 0};
     return true;
   }
@@ -245,7 +257,7 @@ bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out
   Real x = std::isfinite(ln_lo) ? ln_lo + (ln_hi - ln_lo) / 2 : ln_hi - 1;
   constexpr Real EPS = std::numeric_limits<Real>::epsilon();
   for (int i = 1; i <= 200; ++i) {
-    saturation_at(c, rho, critical.v, x, out);
+    saturation_at(c, rho, critical.v, x, SaturationStart<Real>{}, out);
     out.iterations = i;
     if (out.balance == 0) return true;
     if (out.balance > 0)

@@ -68,10 +68,11 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
   // An infinite rho is a temperature so low that the pressure is 0.
   if (!std::isfinite(at.rho)) return SATURATION_BELOW_RANGE;
   const int family = equation_family(equation);
+  SaturationStart<double> start;
+  start.ln_b = superancillary_ln_b(family, at.rho);
+  if (!superancillary_volumes(family, at.rho, start.u_liquid, start.z_vapour)) start = {};
   ReducedSaturation<double> reduced;
-  if (!solve_reduced_saturation(family, at.rho, reduced, superancillary_ln_b(family, at.rho))) {
-    return SATURATION_ABOVE_CRITICAL;
-  }
+  if (!solve_reduced_saturation(family, at.rho, reduced, start)) return SATURATION_ABOVE_CRITICAL;
   const double b = at.parameters.b;
   const double rt = R * t_k;
   const double p_bar = pressure_bar(reduced, rt, b);
@@ -81,7 +82,7 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
       rt * z_gap + (t_k * at.attraction.da_dt - at.attraction.a_t) / b *
                        (reduced.vapour_attraction - reduced.liquid_attraction);
   const SaturationState found{p_bar,
-                              reduced.v_liquid * b,
+                              (1.0 + reduced.u_liquid) * b,
                               reduced.z_vapour * rt / p_bar,
                               enthalpy_bar_l * KJ_PER_BAR_L,
                               enthalpy_bar_l * p_bar / (t_k * rt * z_gap),

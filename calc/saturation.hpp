@@ -31,7 +31,9 @@ int equation_family(int equation);
 // A / B = a_T / (b R T) of the equation at T: the one variable of the curve.
 double attraction_ratio(int equation, double t_k, const FluidRecord& fluid);
 
-// Starts from the superancillary where it reaches, and confirms or polishes it.
+// Starts from the superancillary's ln B and volumes where they reach, and
+// confirms them (or takes one Newton step); elsewhere it solves between the
+// spinodals. SATURATION_SOLVED only with a state of positive normal doubles.
 int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state);
 
 // The same balance from a start that knows nothing of the curve: the

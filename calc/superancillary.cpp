@@ -1,4 +1,4 @@
-// Evaluation of the stored expansions: find the piece, then sum its series.
+// Evaluation of the stored expansions: find the piece, then sum its powers.
 #include "calc/superancillary.hpp"
 
 #include <cmath>
@@ -11,61 +11,51 @@
 namespace quelrin {
 namespace {
 
-// One step of Clenshaw's recurrence b_k = c_k + 2y b_k+1 - b_k+2, with
-// c_k - b_k+2 formed off the dependent chain.
-inline void clenshaw_step(double c, double two_y, double& b1, double& b2) {
-  const double b0 = (c - b2) + two_y * b1;
-  b2 = b1;
-  b1 = b0;
+// Sum of a_k x^k, k = 0..16, by Estrin's scheme: pairs in x, then pairs of
+// pairs in x^2, x^4 and x^8, so that the dependent chain is five steps long
+// where Horner's or Clenshaw's is sixteen.
+double power_sum(const double* a, double x) {
+  static_assert(SUPERANCILLARY_DEGREE == 16);
+  const double x2 = x * x;
+  const double x4 = x2 * x2;
+  const double x8 = x4 * x4;
+  const double q0 = (a[0] + a[1] * x) + (a[2] + a[3] * x) * x2;
+  const double q1 = (a[4] + a[5] * x) + (a[6] + a[7] * x) * x2;
+  const double q2 = (a[8] + a[9] * x) + (a[10] + a[11] * x) * x2;
+  const double q3 = (a[12] + a[13] * x) + (a[14] + a[15] * x) * x2;
+  return ((q0 + q1 * x4) + (q2 + q3 * x4) * x8) + a[16] * (x8 * x8);
 }
 
-// Sum of c_k T_k(x), k = 0..16, in two independent halves of half the
-// length, so that the processor runs them side by side: with y = T_2(x),
-// T_2j(x) = T_j(y) and T_2j+1(x) = x V_j(y), V the Chebyshev polynomials
-// of the third kind (V_0 = 1, V_1 = 2y - 1, the same recurrence), each half
-// summed by Clenshaw. Written out: a loop of eight steps costs a third more.
-double chebyshev_sum(const double* c, double x) {
-  static_assert(SUPERANCILLARY_DEGREE == 16);
-  const double y = 2.0 * x * x - 1.0;
-  const double two_y = 2.0 * y;
-  double e1 = 0.0;
-  double e2 = 0.0;
-  double o1 = 0.0;
-  double o2 = 0.0;
-  clenshaw_step(c[16], two_y, e1, e2);
-  clenshaw_step(c[14], two_y, e1, e2);
-  clenshaw_step(c[15], two_y, o1, o2);
-  clenshaw_step(c[12], two_y, e1, e2);
-  clenshaw_step(c[13], two_y, o1, o2);
-  clenshaw_step(c[10], two_y, e1, e2);
-  clenshaw_step(c[11], two_y, o1, o2);
-  clenshaw_step(c[8], two_y, e1, e2);
-  clenshaw_step(c[9], two_y, o1, o2);
-  clenshaw_step(c[6], two_y, e1, e2);
-  clenshaw_step(c[7], two_y, o1, o2);
-  clenshaw_step(c[4], two_y, e1, e2);
-  clenshaw_step(c[5], two_y, o1, o2);
-  clenshaw_step(c[2], two_y, e1, e2);
-  clenshaw_step(c[3], two_y, o1, o2);
-  const double even = (c[0] - e2) + y * e1;
-  const double odd = (c[1] - o2) + (two_y - 1.0) * o1;
-  return even + x * odd;
+// The piece whose range holds v, of pieces that adjoin from pieces[0].lo:
+// counted, not searched, so that no branch waits on the comparisons.
+template <class Piece, class Low>
+const Piece& piece_holding(const Piece* pieces, int count, double v, Low low) {
+  int index = 0;
+  for (int i = 1; i < count; ++i) index += v >= low(pieces[i]);
+  return pieces[index];
 }
 
 }  // namespace
 
 double superancillary_ln_b(int family, double rho) {
   const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
-  const ChebyshevPiece* pieces = curve.pieces;
-  if (!(rho > pieces[0].rho_lo && rho <= pieces[curve.count - 1].rho_hi))
+  if (!(rho > curve.pieces[0].rho_lo && rho <= curve.pieces[curve.count - 1].rho_hi))
     return std::numeric_limits<double>::quiet_NaN();
-  // The piece whose range holds rho: counted, not searched, so that no
-  // branch waits on the comparisons.
-  int index = 0;
-  for (int i = 1; i < curve.count; ++i) index += rho >= pieces[i].rho_lo;
-  const ChebyshevPiece& piece = pieces[index];
-  const double x = (2.0 * rho - piece.rho_lo - piece.rho_hi) / (piece.rho_hi - piece.rho_lo);
-  return chebyshev_sum(piece.coefficients, x);
+  const SuperancillaryPiece& piece = piece_holding(curve.pieces, curve.count, rho,
+                                              [](const SuperancillaryPiece& p) { return p.rho_lo; });
+  return power_sum(piece.powers, rho * piece.x_scale - piece.x_offset);
+}
+
+bool superancillary_volumes(int family, double rho, double& u_liquid, double& z_vapour) {
+  const VolumeCurve& curve = SUPERANCILLARY_VOLUMES[family];
+  const double s = std::sqrt(rho - curve.rho_critical);
+  if (!(s > 0.0 && s <= curve.pieces[curve.count - 1].s_hi)) return false;
+  const VolumePiece& piece = piece_holding(curve.pieces, curve.count, s,
+                                           [](const VolumePiece& p) { return p.s_lo; });
+  const double x = s * piece.x_scale - piece.x_offset;
+  u_liquid = power_sum(piece.u_liquid, x);
+  z_vapour = power_sum(piece.z_vapour, x);
+  return true;
 }
 
 double superancillary_pressure(int equation, double t_k, const FluidRecord& fluid) {
@@ -73,7 +63,7 @@ double superancillary_pressure(int equation, double t_k, const FluidRecord& flui
   const double a_t = attraction_at(equation, t_k, p);
   const double rt = GAS_CONSTANT * t_k;
   const double ln_b = superancillary_ln_b(equation_family(equation), a_t / (p.b * rt));
-  return std::exp(ln_b) * rt / p.b;
+  return std::exp(ln_b) * (rt / p.b);  // the division waits on nothing
 }
 
 }  // namespace quelrin

@@ -296,7 +296,10 @@ TEST_F(Saturation, HasNoAnswerForConstantsOutsideTheEquations) {
 }
 
 // Points the generator never fitted on: random temperatures of random
-// shipped fluids between 0.25 and 0.9999 of the equation's Tc.
+// shipped fluids between 0.25 and 0.9999 of the equation's Tc. The state
+// solve_saturation confirms from the superancillary's start is the one the
+// solver finds from no start: the pressure, and the volumes to what their
+// conditioning allows at 0.9999 Tc (where the three roots close in).
 TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
   std::mt19937 random(1207);
   std::uniform_int_distribution<std::size_t> pick_fluid(0, fluids.size() - 1);
@@ -310,6 +313,16 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
     SCOPED_TRACE(trace(fluid, e, reduced));
     const double exact = iterative_saturation_pressure(e, t_k, fluid);
     ASSERT_NEAR(superancillary_pressure(e, t_k, fluid) / exact, 1.0, SUPERANCILLARY_TOLERANCE);
+
+    SaturationState polished;
+    ASSERT_EQ(solve_saturation(e, t_k, fluid, polished), SATURATION_SOLVED);
+    ReducedSaturation<double> reference;
+    ASSERT_TRUE(solve_reduced_saturation(equation_family(e), attraction_ratio(e, t_k, fluid),
+                                         reference));
+    const double b = cubic_parameters(e, t_k, fluid).b;
+    ASSERT_NEAR(polished.p_bar / exact, 1.0, 1e-13);
+    ASSERT_NEAR(polished.liquid_volume / ((1.0 + reference.u_liquid) * b), 1.0, 1e-10);
+    ASSERT_NEAR(polished.vapour_volume / (reference.z_vapour * R * t_k / exact), 1.0, 1e-10);
   }
 }
 
@@ -322,6 +335,16 @@ TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
     EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[0].rho_lo)));
     EXPECT_TRUE(
         std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
+
+    const VolumeCurve& volumes = SUPERANCILLARY_VOLUMES[family];
+    EXPECT_NEAR(volumes.rho_critical, critical_point<double>(family).rho, 1e-12);
+    EXPECT_EQ(volumes.pieces[0].s_lo, 0.0);
+    for (int i = 1; i < volumes.count; ++i)
+      EXPECT_EQ(volumes.pieces[i].s_lo, volumes.pieces[i - 1].s_hi);
+    double u = 0.0;
+    double z = 0.0;
+    EXPECT_FALSE(superancillary_volumes(family, volumes.rho_critical, u, z));
+    EXPECT_FALSE(superancillary_volumes(family, curve.pieces[curve.count - 1].rho_hi * 1.01, u, z));
   }
 }
 
