@@ -39,10 +39,6 @@ CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& f)
   }
 }
 
-double attraction_at(int equation, double t_k, const CubicParameters& parameters) {
-  return equation == REDLICH_KWONG ? parameters.a / std::sqrt(t_k) : parameters.a;
-}
-
 Attraction attraction(int equation, double t_k, const FluidRecord& f,
                       const CubicParameters& parameters) {
   const double a = parameters.a;

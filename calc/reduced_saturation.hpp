@@ -34,9 +34,11 @@ struct CubicFamily {
   Real attraction_term(Real v) const {
     return d1 == d2 ? 1 / v : std::log((v + d1) / (v + d2)) / (d1 - d2);
   }
-  // The same term written with Z = B V, finite where V is not: the vapour's.
-  Real attraction_term_z(Real z, Real b) const {
-    return d1 == d2 ? b / z : std::log1p((d1 - d2) * b / (z + d2 * b)) / (d1 - d2);
+  // L(V_l) - L(V_v) from the liquid's u = V_l - 1 and the vapour's Z = B V_v
+  // (finite where V_v is not), in one logarithm: that of the ratio of ratios.
+  Real attraction_gap(Real u, Real z, Real b) const {
+    if (d1 == d2) return 1 / (1 + u) - b / z;
+    return std::log((u + 1 + d1) / (u + 1 + d2) * ((z + d2 * b) / (z + d1 * b))) / (d1 - d2);
   }
   // ln of the rho at which V is a spinodal volume, and its slope in V: the
   // function falls from +inf at V = 1 to the critical point and rises after.
@@ -123,8 +125,7 @@ struct ReducedSaturation {
   Real u_liquid = 0;  // V - 1 of the liquid, V = v / b
   Real z_liquid = 0;  // Z = B V
   Real z_vapour = 0;
-  Real liquid_attraction = 0;  // L(V) of each phase
-  Real vapour_attraction = 0;
+  Real attraction_gap = 0;  // L(V_l) - L(V_v)
   Real balance = 0;  // ln phi_l - ln phi_v at the end
   int iterations = 0;  // steps in ln B; 0 when the start already balanced
 };
@@ -194,11 +195,9 @@ bool saturation_at(const CubicFamily<Real>& c, Real rho, Real v_critical, Real l
   out.u_liquid = u;
   out.z_liquid = b * (1 + u);
   out.z_vapour = z;
-  out.liquid_attraction = c.attraction_term(1 + u);
-  out.vapour_attraction = c.attraction_term_z(z, b);
+  out.attraction_gap = c.attraction_gap(u, z, b);
   // ln(Z_l - B) = ln B + ln u.
-  out.balance = out.z_liquid - z - ln_b - std::log(u) + std::log(z - b) -
-                rho * (out.liquid_attraction - out.vapour_attraction);
+  out.balance = out.z_liquid - z - ln_b + std::log((z - b) / u) - rho * out.attraction_gap;
   return settled && u > 0 && u < v_critical - 1 && z > b * v_critical &&
          std::isfinite(out.balance);
 }
@@ -249,7 +248,7 @@ bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out
   if (!(hi > lo)) {  // at the critical point to within rounding
     const Real b = critical.b;
     out = {std::log(b), b, v_spinodal_liquid - 1, b * v_spinodal_liquid, b * v_spinodal_vapour,
-           c.attraction_term(v_spinodal_liquid), c.attraction_term(v_spinodal_vapour), 0, 0};
+           c.attraction_term(v_spinodal_liquid) - c.attraction_term(v_spinodal_vapour), 0, 0};
     return true;
   }
   Real ln_lo = lo > 0 ? std::log(lo) : -std::numeric_limits<Real>::infinity();

@@ -52,11 +52,6 @@ double pressure_bar(const ReducedSaturation<double>& reduced, double rt, double 
 
 }  // namespace
 
-int equation_family(int equation) {
-  if (equation == PENG_ROBINSON) return PENG_ROBINSON_FAMILY;
-  return equation == VAN_DER_WAALS ? VAN_DER_WAALS_FAMILY : REDLICH_KWONG_FAMILY;
-}
-
 double attraction_ratio(int equation, double t_k, const FluidRecord& fluid) {
   const CubicParameters p = cubic_parameters(equation, t_k, fluid);
   return attraction_at(equation, t_k, p) / (p.b * R * t_k);
@@ -79,8 +74,8 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
   const double z_gap = reduced.z_vapour - reduced.z_liquid;
   // H - H_ideal = R T (Z - 1) + (T a' - a) L(V) / b; the ideal parts cancel.
   const double enthalpy_bar_l =
-      rt * z_gap + (t_k * at.attraction.da_dt - at.attraction.a_t) / b *
-                       (reduced.vapour_attraction - reduced.liquid_attraction);
+      rt * z_gap +
+      (at.attraction.a_t - t_k * at.attraction.da_dt) / b * reduced.attraction_gap;
   const SaturationState found{p_bar,
                               (1.0 + reduced.u_liquid) * b,
                               reduced.z_vapour * rt / p_bar,

@@ -6,6 +6,8 @@
 // pressure is a normal double; an answer is never 0, infinite or NaN.
 #pragma once
 
+#include "calc/cubic_parameters.hpp"
+#include "calc/reduced_saturation.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
@@ -26,7 +28,10 @@ inline constexpr int SATURATION_BELOW_RANGE = 2;     // a pressure below what a 
 inline constexpr int SATURATION_INVALID_CONSTANTS = 3;  // Tc, Pc, omega (or T) outside the equation
 
 // Which reduced curve an equation follows (reduced_saturation.hpp).
-int equation_family(int equation);
+inline int equation_family(int equation) {
+  if (equation == PENG_ROBINSON) return PENG_ROBINSON_FAMILY;
+  return equation == VAN_DER_WAALS ? VAN_DER_WAALS_FAMILY : REDLICH_KWONG_FAMILY;
+}
 
 // A / B = a_T / (b R T) of the equation at T: the one variable of the curve.
 double attraction_ratio(int equation, double t_k, const FluidRecord& fluid);
