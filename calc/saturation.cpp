@@ -21,6 +21,11 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 // Bisection count that exhausts a double bracket.
 constexpr int BISECTIONS = 200;
 
+// Beyond this rho (a temperature far below a hundredth of Tc), ln B is below
+// -6e5 in every family (about -0.62 rho for Peng-Robinson, the least steep):
+// no pressure a double holds, whatever R T / b, and no need to solve.
+constexpr double RHO_BEYOND_ANY_PRESSURE = 1e6;
+
 bool finite_positive(double x) { return x > 0.0 && x < std::numeric_limits<double>::infinity(); }
 
 bool reported_value(double x) { return std::isnormal(x) && x > 0.0; }
@@ -60,8 +65,7 @@ double attraction_ratio(int equation, double t_k, const FluidRecord& fluid) {
 int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state) {
   EquationAt at;
   if (!equation_at(equation, t_k, fluid, at)) return SATURATION_INVALID_CONSTANTS;
-  // An infinite rho is a temperature so low that the pressure is 0.
-  if (!std::isfinite(at.rho)) return SATURATION_BELOW_RANGE;
+  if (!(at.rho < RHO_BEYOND_ANY_PRESSURE)) return SATURATION_BELOW_RANGE;
   const int family = equation_family(equation);
   SaturationStart<double> start;
   start.ln_b = superancillary_ln_b(family, at.rho);
@@ -97,7 +101,7 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
 double iterative_saturation_pressure(int equation, double t_k, const FluidRecord& fluid) {
   EquationAt at;
   ReducedSaturation<double> reduced;
-  if (!equation_at(equation, t_k, fluid, at) ||
+  if (!equation_at(equation, t_k, fluid, at) || !(at.rho < RHO_BEYOND_ANY_PRESSURE) ||
       !solve_reduced_saturation(equation_family(equation), at.rho, reduced)) {
     return NaN;
   }

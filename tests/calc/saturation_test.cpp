@@ -254,10 +254,10 @@ TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
         last = state.p_bar;
       }
       EXPECT_LT(last, 1e-300);
-      for (; t_k > 1e-300; t_k *= 1e-3) {
+      for (; t_k > 0.0; t_k /= 3.0) {
         ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_BELOW_RANGE) << t_k << " K";
+        ASSERT_TRUE(std::isnan(iterative_saturation_pressure(e, t_k, fluid))) << t_k << " K";
       }
-      EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, 1e-290, fluid)));
     }
   }
 }
