@@ -169,8 +169,8 @@ bool cubic_roots_newton(const Real (&c)[2][4], Real (&x)[2]) {
   return false;
 }
 
-// The state at ln B: the outer volumes of the cubic from the start's and the
-// balance of their fugacities. With e_i = 1 + d_i the liquid's u = V - 1
+// The state at ln B: the outer volumes of the cubic, found from the start's,
+// and the balance of their fugacities. With e_i = 1 + d_i the liquid's u = V - 1
 // solves
 //   B u^3 + (B (e1 + e2) - 1) u^2 + (B e1 e2 - e1 - e2 + rho) u - e1 e2 = 0,
 // and the vapour's Z the usual cubic in Z with A = rho B. False unless both

@@ -30,15 +30,16 @@ bool finite_positive(double x) { return x > 0.0 && x < std::numeric_limits<doubl
 
 bool reported_value(double x) { return std::isnormal(x) && x > 0.0; }
 
-// The equation at T with the fluid's constants, or false where they fall
-// outside what it accepts: T, Tc, Pc, a and b finite and positive (omega
-// enters through a, where an equation uses it).
+// The equation at T with the fluid's constants, computed once.
 struct EquationAt {
   CubicParameters parameters;
   Attraction attraction;
   double rho;
 };
 
+// False where the constants fall outside what the equation accepts: T, Tc,
+// Pc, a and b finite and positive (omega enters through a, where an
+// equation uses it).
 bool equation_at(int equation, double t_k, const FluidRecord& fluid, EquationAt& at) {
   if (!(finite_positive(t_k) && finite_positive(fluid.tc) && finite_positive(fluid.pc))) {
     return false;
