@@ -168,6 +168,11 @@ def type_text(value):
     xdotool("type", "--delay", "30", "--", value)
 
 
+def selected_name(window):
+    names, selected = rows(find(window, "list-301"))
+    return names[selected] if selected >= 0 else None
+
+
 def sensitive(node):
     return node.getState().contains(pyatspi.STATE_SENSITIVE)
 
@@ -275,6 +280,31 @@ def calculation_and_refusals(program):
     return main
 
 
+def fluid_by_typing(program, main):
+    """Typing on the fluid drop-down, closed or open, selects as in Win32."""
+    program.wait_window(MAIN_TITLE)  # the keyboard back from the About box
+    click(find(main, "edit-103"))
+    keys("shift+Tab")
+    check("Shift+Tab from the temperature to the fluid list", focused(main), "combo-102")
+    fluid = find(main, "combo-102")
+    type_text("me")  # m alone would be Monóxido-de-carbono
+    check("typed prefix on the closed list", wait_for("fluid", lambda: fluid.name == "Metano" and fluid.name), "Metano")
+    time.sleep(1.2)
+    type_text("á")  # after Metano, the next name starting with A acute
+    check("typed accented letter", wait_for("fluid", lambda: fluid.name == "Ácido-acético" and fluid.name), "Ácido-acético")
+    keys("alt+Down")
+    wait_for("fluid list open", lambda: find(main, "combo-102-list").getState().contains(pyatspi.STATE_SHOWING))
+    time.sleep(1.2)
+    type_text("b")
+    keys("Return")
+    wait_for("fluid list closed", lambda: not find(main, "combo-102-list").getState().contains(pyatspi.STATE_SHOWING))
+    check("typed letter on the open list, then Enter", fluid.name, "Benzeno")
+    keys("Tab")
+    message, icons = refused_temperature(program, "600")
+    check("the typed fluid is the one calculated", message, "T maior que Tc de Benzeno ( Tc = 562.02K )")
+    acknowledge(program, "Atenção!")
+
+
 def units(program, main, work):
     menu(main, "Ferramentas", "menu-1080")
     dialog = program.wait_window("Configuração de Unidades")
@@ -309,6 +339,14 @@ def editor(program, main, work, constant, name="Teste", stored="Teste"):
     dialog = program.wait_window("Editor de fluidos")
     names, selected = rows(find(dialog, "list-301"))
     check("editor lists every fluid, first selected", (len(names), selected), (35, 0))
+    # Typing in the list finds names: quick characters by prefix, a letter
+    # after a pause from the next entry on.
+    check("the focus starts on the list", focused(dialog), "list-301")
+    type_text("metanol")
+    check("typed prefix selects", selected_name(dialog), "Metanol")
+    time.sleep(1.2)
+    type_text("nN")  # the same letter again goes on to the next
+    check("typed letter goes round its entries", selected_name(dialog), "n-Heptano")
     click(find(dialog, "edit-307"))
     type_text(name)
     keys("Tab")
@@ -381,6 +419,7 @@ def first_run():
     programs.append(program)
     main = calculation_and_refusals(program)
     about_box(program, main)
+    fluid_by_typing(program, main)
     units(program, main, work)
     # The euro sign has a Windows-1252 form; the snowman has none and comes
     # back as "?", as through the ANSI functions.
