@@ -25,8 +25,8 @@ class GtkHost final : public DialogHost {
   const ResourceScript& resources() const { return resources_; }
   // A modal message box owned by `owner`, with an OK button.
   void show_message(Gtk::Window& owner, const Message& message);
-  // Opens a file of the working directory, found whatever its letter case,
-  // with the desktop's handler for it, else with xchm: ShellExecuteA's answers (above 32 on success,
+  // Opens a file of the working directory with the desktop's handler for
+  // it, else with xchm: ShellExecuteA's answers (above 32 on success,
   // SHELL_FILE_NOT_FOUND when there is no such file).
   int open_document(std::string_view name);
 
