@@ -427,11 +427,13 @@ def help_file(program, main, work):
     # Named as the message names it: found whatever the letter case.
     shutil.copy(HELP_FILE, os.path.join(work, "Quel.chm"))
     menu(main, "Ajuda", "menu-1040")
+    # The viewer's passing windows may be gone before their names are read.
     viewer = wait_for("the help viewer's window", lambda: xdotool("search", "--onlyvisible", "--class", "xchm").split(),
                       timeout=20)
     time.sleep(1.5)  # let it draw the page
     screenshot("help")
-    names = [xdotool("getwindowname", window).strip() for window in viewer]
+    names = [subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
+             for window in viewer]
     check("help opened in a viewer", any("Ajuda do Quelrin" in name for name in names), True)
     for window in viewer:
         pid = subprocess.run(["xdotool", "getwindowpid", window], capture_output=True, text=True).stdout.strip()
