@@ -26,7 +26,7 @@ void clear_results(Dialog& window) {
 
 int MainWindow::on_open(Dialog& window) {
   load_unit_prefs(window, prefs_);
-  if (load_fluids_for_main(window, fluids_) != 0) {
+  if (!load_fluids_for_main(window, fluids_)) {
     window.end(1);
     return 1;
   }
@@ -55,9 +55,11 @@ int MainWindow::on_command(Dialog& window, int control_id, int) {
       open_help(window);
       return 1;
     case IDM_UNITS:
-      return run_units_dialog(window);
+      run_units_dialog(window);
+      return 1;
     case IDM_FLUID_EDITOR:
-      return run_fluid_editor(window);
+      run_fluid_editor(window);
+      return 1;
     default:
       return 0;
   }
@@ -91,12 +93,11 @@ void MainWindow::apply(Dialog& window, const CalcResult& result) {
   }
 }
 
-int MainWindow::run_fluid_editor(Dialog& window) {
+void MainWindow::run_fluid_editor(Dialog& window) {
   FluidEditor editor;
-  const int result = window.run_child(IDD_EDITOR, editor);
-  if (result == -1) {
+  if (window.run_child(IDD_EDITOR, editor) == -1) {
     window.show_message({"Não foi possível criar o diálogo.", "Erro!", MessageIcon::error});
-    return 0;
+    return;
   }
 
   // The editor reaches this window only through the file: read it again and
@@ -115,14 +116,12 @@ int MainWindow::run_fluid_editor(Dialog& window) {
     window.list_select(IDC_FLUID_LIST, 0);
     clear_results(window);
   }
-  return result;
 }
 
-int MainWindow::run_units_dialog(Dialog& window) {
+void MainWindow::run_units_dialog(Dialog& window) {
   UnitsDialog units(prefs_);
-  const int result = window.run_child(IDD_UNITS, units);
+  window.run_child(IDD_UNITS, units);
   relabel_units(window, prefs_);
-  return result;
 }
 
 void MainWindow::open_help(Dialog& window) {

@@ -20,8 +20,8 @@ class MainWindow : public DialogProcedure {
  private:
   void calculate(Dialog& window);
   void apply(Dialog& window, const CalcResult& result);
-  int run_fluid_editor(Dialog& window);
-  int run_units_dialog(Dialog& window);
+  void run_fluid_editor(Dialog& window);
+  void run_units_dialog(Dialog& window);
   void open_help(Dialog& window);
   void quit(Dialog& window);
 

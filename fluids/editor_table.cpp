@@ -14,10 +14,10 @@ std::ptrdiff_t at(int position) { return static_cast<std::ptrdiff_t>(position); 
 
 }  // namespace
 
-int load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text) {
+bool load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text) {
   FluidTable in_file_order;
   std::string text;
-  if (read_database_for(editor, in_file_order, text) != 0) return 0;
+  if (!read_database_for(editor, in_file_order, text)) return false;
   known_text = std::move(text);
 
   editor.set_text(IDC_EDITOR_CONSTANT_4, "0");
@@ -30,10 +30,10 @@ int load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std:
   table = std::move(in_file_order);
   editor.list_fill(IDC_EDITOR_FLUID_LIST, fluid_names(table));
   editor.list_select(IDC_EDITOR_FLUID_LIST, 0);
-  return 1;
+  return true;
 }
 
-int save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text) {
+bool save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text) {
   const std::string text = format_fluid_database(table);
   // What the user agreed to discard, once asked; asked again should the file
   // change once more before the save gets its turn.
@@ -44,19 +44,19 @@ int save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::stri
     switch (replace_file_if_unchanged(DATABASE_FILE, *expected, text, found)) {
       case GuardedReplace::replaced:
         known_text = text;
-        return 1;
+        return true;
       case GuardedReplace::changed:
         if (!editor.ask_yes_no({"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
                                 "editor o abriu. Salvar assim mesmo e descartar essas alterações?",
                                 "Atenção!", MessageIcon::warning})) {
-          return 0;
+          return false;
         }
         discarded = std::move(found);
         expected = &discarded;
         break;
       case GuardedReplace::failed:
         editor.show_message({"Não foi possível salvar o arquivo 'dados.txt'.", "Erro!", MessageIcon::error});
-        return 0;
+        return false;
     }
   }
 }

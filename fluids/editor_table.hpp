@@ -13,17 +13,17 @@ namespace quelrin {
 
 // Reads dados.txt into `table` in the list's sorted order, filling the
 // editor's list and putting the editor into its opening state, and keeps the
-// file's bytes in `known_text`. Returns 1 when the file was read, 0 after
+// file's bytes in `known_text`. True when the file was read, false after
 // telling the user why not.
-int load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text);
+bool load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text);
 
 // Replaces dados.txt with the table, in its order, while the file still
 // holds `known_text` (none: no file was read). When another program has
 // changed it since, the user is asked whether to save anyway and discard
-// those changes; "Não" saves nothing. Returns 1 when saved (`known_text` then
-// holds what was written), 0 when not: after the user's "Não", or after
+// those changes; "Não" saves nothing. True when saved (`known_text` then
+// holds what was written), false when not: after the user's "Não", or after
 // telling the user the file could not be written (it is then unchanged).
-int save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text);
+bool save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text);
 
 // Puts `record` into the list in its sorted place and into the table at the
 // same position, and selects it. Returns the position.

@@ -9,7 +9,7 @@
 namespace quelrin {
 
 int FluidEditor::on_open(Dialog& editor) {
-  if (load_fluids_for_editor(editor, table_, known_text_) == 0) {
+  if (!load_fluids_for_editor(editor, table_, known_text_)) {
     editor.end(0);
     return 0;
   }

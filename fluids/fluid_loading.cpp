@@ -11,11 +11,11 @@
 
 namespace quelrin {
 
-int read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
+bool read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
   std::FILE* file = std::fopen(DATABASE_FILE, "rb");
   if (!file) {
     owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
-    return 1;
+    return false;
   }
   std::string reason = "erro de leitura";
   bool parsed = false;
@@ -25,24 +25,24 @@ int read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
   } catch (const std::bad_alloc&) {
     std::fclose(file);
     owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
-    return 1;
+    return false;
   }
   std::fclose(file);
   if (!parsed) {
     owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
-    return 1;
+    return false;
   }
-  return 0;
+  return true;
 }
 
-int load_fluids_for_main(Dialog& window, FluidTable& table) {
+bool load_fluids_for_main(Dialog& window, FluidTable& table) {
   FluidTable loaded;
   std::string text;
-  if (read_database_for(window, loaded, text) != 0) return 1;
+  if (!read_database_for(window, loaded, text)) return false;
   table = std::move(loaded);
   window.list_fill(IDC_FLUID_LIST, fluid_names(table));
   window.list_select(IDC_FLUID_LIST, 0);
-  return 0;
+  return true;
 }
 
 }  // namespace quelrin

@@ -11,14 +11,14 @@ namespace quelrin {
 inline constexpr const char* DATABASE_FILE = "dados.txt";
 
 // Reads the database into `table` and fills the main window's fluid list
-// with every name in one call, in file order, selecting the first. Returns 0 when the
-// file was read; 1 after telling the user why not, with `table` and the list
-// as they were.
-int load_fluids_for_main(Dialog& window, FluidTable& table);
+// with every name in one call, in file order, selecting the first. True when
+// the file was read; false after telling the user why not, with `table` and
+// the list as they were.
+bool load_fluids_for_main(Dialog& window, FluidTable& table);
 
-// The database read whole into `table`, its bytes into `text`; 0 on success,
-// otherwise 1 after the message about the missing, malformed or too large
-// file, owned by `owner`.
-int read_database_for(Dialog& owner, FluidTable& table, std::string& text);
+// The database read whole into `table`, its bytes into `text`; true on
+// success, otherwise false after the message about the missing, malformed or
+// too large file, owned by `owner`.
+bool read_database_for(Dialog& owner, FluidTable& table, std::string& text);
 
 }  // namespace quelrin
