@@ -75,7 +75,8 @@ void MainWindow::calculate(Dialog& window) {
   window.set_text(IDC_CONVERGENCE_NOTE, "");
   WindowReport report(window);
   const CalcResult result = run_calculation_request(
-      fluids_, window.list_selection(IDC_FLUID_LIST), window.list_selection(IDC_EQUATION_LIST),
+      fluids_, window.list_selection(IDC_FLUID_LIST),
+      equation_at(window.list_selection(IDC_EQUATION_LIST)),
       window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM), prefs_, report);
   apply(window, result);
 }

@@ -18,7 +18,7 @@ using bench::shipped_fluids;
 void run_request(benchmark::State& state, const char* fluid_name, const char* temperature_text) {
   const FluidTable& fluids = shipped_fluids();
   const int fluid = shipped_fluid_index(fluid_name);
-  const int equation = static_cast<int>(state.range(0));
+  const EquationOfState equation = EQUATIONS[state.range(0)];
   const UnitPrefs units;
   RecordedReport report;
   for (auto _ : state) {
@@ -26,7 +26,7 @@ void run_request(benchmark::State& state, const char* fluid_name, const char* te
     benchmark::DoNotOptimize(result);
   }
   if (report.log.empty() || !report.note.empty()) state.SkipWithError("the request did not converge");
-  state.SetLabel(std::string(EQUATION_NAMES[equation]) + ", " + std::to_string(report.log.size()) +
+  state.SetLabel(std::string(equation_name(equation)) + ", " + std::to_string(report.log.size()) +
                  " iterations");
 }
 

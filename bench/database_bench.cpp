@@ -18,8 +18,8 @@ FluidTable generated_fluids() {
     fluid.name = "Fluido-" + std::to_string(i);
     fluid.kind = i % 3 == 0 ? KIND_ANTOINE : i % 3 == 1 ? KIND_WAGNER : KIND_ENVELOPE;
     fluid.constants = {-6.5 * x, 1175.581 * x, -2.5e-3 * x, 0.0};
-    fluid.pc = 33.9961 * x;
-    fluid.tc = 126.2 * x;
+    fluid.pc_bar = 33.9961 * x;
+    fluid.tc_k = 126.2 * x;
     fluid.acentric_factor = 0.0372 * x;
   }
   return table;

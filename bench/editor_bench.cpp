@@ -33,8 +33,8 @@ std::string generated_database(FileOrder order) {
     fluid.name = "Fluido-" + std::to_string(i);
     fluid.kind = KIND_ANTOINE;
     fluid.constants = {4.5 * x, 1175.581 * x, -2.5e-3 * x, 0.0};
-    fluid.pc = 33.9961 * x;
-    fluid.tc = 126.2 * x;
+    fluid.pc_bar = 33.9961 * x;
+    fluid.tc_k = 126.2 * x;
     fluid.acentric_factor = 0.0372 * x;
   }
   sort_as_listed(table);

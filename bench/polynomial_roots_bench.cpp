@@ -23,8 +23,8 @@ BENCHMARK(BM_QuarticRoots);
 
 void BM_EnvelopeEstimateNitrogen(benchmark::State& state) {
   FluidRecord nitrogen;
-  nitrogen.tc = 126.2;
-  nitrogen.pc = 33.98;
+  nitrogen.tc_k = 126.2;
+  nitrogen.pc_bar = 33.98;
   nitrogen.acentric_factor = 0.037;
   double t_k = 88.34;
   for (auto _ : state) {

@@ -16,13 +16,13 @@
 #include "calc/saturation.hpp"
 #include "calc/reduced_saturation.hpp"
 #include "calc/superancillary.hpp"
-#include "tests/support/equations.hpp"
+#include "calc/fugacity_iteration.hpp"
 
 namespace quelrin {
 namespace {
 
 struct Request {
-  int equation;
+  EquationOfState equation;
   double t_k;
   const FluidRecord* fluid;
 };
@@ -31,7 +31,7 @@ const std::vector<Request>& requests() {
   static const std::vector<Request> all = [] {
     std::vector<Request> list;
     for (const FluidRecord& fluid : bench::shipped_fluids()) {
-      for (int e = 0; e < EQUATION_COUNT; ++e) {
+      for (const EquationOfState e : EQUATIONS) {
         const double tc = equation_critical_temperature(e, fluid);
         for (const double reduced : {0.25, 0.4, 0.55, 0.7, 0.85, 0.95, 0.99, 0.9999}) {
           list.push_back({e, reduced * tc, &fluid});
@@ -87,7 +87,7 @@ void BM_SaturationPolished(benchmark::State& state) {
 // Clenshaw's recurrence over the 17 numbers of the first Peng-Robinson piece
 // (what they are does not change the cost), at x from the temperature.
 void BM_ChebyshevBareLoop(benchmark::State& state) {
-  const double* c = SUPERANCILLARY_CURVES[PENG_ROBINSON_FAMILY].pieces[0].powers;
+  const double* c = SUPERANCILLARY_CURVES[table_row(EquationFamily::peng_robinson)].pieces[0].powers;
   per_request(state, [c](const Request& r) {
     const double x = (2.0 * r.t_k - 1000.0) / 1000.0;
     double b1 = 0.0;
@@ -104,7 +104,7 @@ void BM_ChebyshevBareLoop(benchmark::State& state) {
 void BM_SaturationWindowMethod(benchmark::State& state) {
   SilentReport report;
   per_request(state, [&report](const Request& r) {
-    return test::ITERATIONS[r.equation](r.t_k, first_estimate(r.t_k, *r.fluid), *r.fluid, report);
+    return iteration_for(r.equation)(r.t_k, first_estimate(r.t_k, *r.fluid), *r.fluid, report);
   });
 }
 

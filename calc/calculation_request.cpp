@@ -14,10 +14,6 @@
 namespace quelrin {
 namespace {
 
-using Iteration = double (*)(double, double, const FluidRecord&, CalcReport&);
-constexpr Iteration ITERATIONS[EQUATION_COUNT] = {iterate_peng_robinson, iterate_soave_redlich_kwong,
-                                                  iterate_redlich_kwong, iterate_van_der_waals};
-
 CalcResult stop(RequestOutcome outcome, Message message, bool clear_results) {
   CalcResult result;
   result.outcome = outcome;
@@ -36,14 +32,15 @@ double first_estimate(double t_k, const FluidRecord& fluid) {
   return estimate_envelope(t_k, fluid);
 }
 
-CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, int equation_index,
+CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
+                                   std::optional<EquationOfState> equation,
                                    std::string_view temperature_text, const UnitPrefs& units,
                                    CalcReport& report) {
   if (fluid_index < 0 || static_cast<std::size_t>(fluid_index) >= fluids.size()) {
     return stop(RequestOutcome::no_fluid, {"Selecione um fluido!", "Atenção!", MessageIcon::warning},
                 false);
   }
-  if (equation_index < 0 || equation_index >= EQUATION_COUNT) {
+  if (!equation) {
     return stop(RequestOutcome::no_equation, {"Selecione um modelo!", "Atenção!", MessageIcon::warning},
                 false);
   }
@@ -69,26 +66,26 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
     return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
   }
 
-  const int t_unit = units.temperature_unit;
+  const TemperatureUnit t_unit = units.temperature_unit;
   const double t_k = temperature_to_kelvin(t_unit, read_leading_number(text));
   if (!(t_k > 0.0)) {
     return stop(RequestOutcome::below_absolute_zero,
                 {"A temperatura deve estar acima do zero absoluto!", "Atenção!", MessageIcon::warning},
                 true);
   }
-  if (!(fluid.tc > t_k)) {
+  if (!(fluid.tc_k > t_k)) {
     return stop(RequestOutcome::not_below_critical,
                 {"T maior que Tc de " + fluid.name + " ( Tc = " +
-                     format_g(kelvin_to_temperature_unit(t_unit, fluid.tc)) +
+                     format_g(kelvin_to_temperature_unit(t_unit, fluid.tc_k)) +
                      std::string(temperature_suffix(t_unit)) + " )",
                  "Atenção!", MessageIcon::error},
                 true);
   }
 
   const double p0_bar = first_estimate(t_k, fluid);
-  const double p_bar = ITERATIONS[equation_index](t_k, p0_bar, fluid, report);
+  const double p_bar = iteration_for(*equation)(t_k, p0_bar, fluid, report);
 
-  const int p_unit = units.pressure_unit;
+  const PressureUnit p_unit = units.pressure_unit;
   CalcResult result;
   result.estimate_bar = p0_bar;
   result.pressure_bar = p_bar;

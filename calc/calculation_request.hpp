@@ -8,16 +8,12 @@
 #include <string_view>
 
 #include "calc/calc_report.hpp"
+#include "calc/equation_of_state.hpp"
 #include "text/message.hpp"
 #include "fluids/fluid_record.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {
-
-// The equations of state in the order of the main window's list.
-inline constexpr int EQUATION_COUNT = 4;
-inline constexpr const char* EQUATION_NAMES[EQUATION_COUNT] = {
-    "Peng-Robinson", "Soave-Redlich-Kwong", "Redlich-Kwong", "Van der Waals"};
 
 // Room of the temperature field: the text counts by its first 63 characters.
 inline constexpr std::size_t TEMPERATURE_TEXT_LIMIT = 63;
@@ -52,7 +48,8 @@ inline constexpr const char* FAILED_RESULT_TEXT = "Erro!";
 
 // Runs one request; the iteration reports its log and note through `report`
 // as it goes. Keeps nothing between runs.
-CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, int equation_index,
+CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
+                                   std::optional<EquationOfState> equation,
                                    std::string_view temperature_text, const UnitPrefs& units,
                                    CalcReport& report);
 

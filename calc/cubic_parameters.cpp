@@ -19,45 +19,47 @@ double soave_m(double omega) { return 0.48 + 1.574 * omega - 0.176 * std::pow(om
 
 }  // namespace
 
-CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& f) {
+CubicParameters cubic_parameters(EquationOfState equation, double t_k, const FluidRecord& f) {
   switch (equation) {
-    case PENG_ROBINSON: {
+    case EquationOfState::peng_robinson: {
       const PengRobinsonParameters p = peng_robinson_parameters(t_k, f);
       return {p.a, p.b};
     }
-    case SOAVE_REDLICH_KWONG: {
-      const double alpha = std::pow(alpha_root(soave_m(f.acentric_factor), t_k, f.tc), 2.0);
-      return {0.42748 * std::pow(R * f.tc, 2.0) * alpha / f.pc,
-              0.007203691464 * f.tc / f.pc};  // 0.08664 R
+    case EquationOfState::soave_redlich_kwong: {
+      const double alpha = std::pow(alpha_root(soave_m(f.acentric_factor), t_k, f.tc_k), 2.0);
+      return {0.42748 * std::pow(R * f.tc_k, 2.0) * alpha / f.pc_bar,
+              0.007203691464 * f.tc_k / f.pc_bar};  // 0.08664 R
     }
-    case REDLICH_KWONG:
-      return {0.42748 * std::pow(R, 2.0) * std::pow(f.tc, 2.5) / f.pc,
-              0.00720868017 * f.tc / f.pc};  // 0.0867 R
-    default:
-      return {27.0 * std::pow(R, 2.0) * std::pow(f.tc, 2.0) / (64.0 * f.pc),
-              R * f.tc / (8.0 * f.pc)};
+    case EquationOfState::redlich_kwong:
+      return {0.42748 * std::pow(R, 2.0) * std::pow(f.tc_k, 2.5) / f.pc_bar,
+              0.00720868017 * f.tc_k / f.pc_bar};  // 0.0867 R
+    default:  // Van der Waals
+      return {27.0 * std::pow(R, 2.0) * std::pow(f.tc_k, 2.0) / (64.0 * f.pc_bar),
+              R * f.tc_k / (8.0 * f.pc_bar)};
   }
 }
 
-Attraction attraction(int equation, double t_k, const FluidRecord& f,
+Attraction attraction(EquationOfState equation, double t_k, const FluidRecord& f,
                       const CubicParameters& parameters) {
   const double a = parameters.a;
   switch (equation) {
-    case PENG_ROBINSON:
-    case SOAVE_REDLICH_KWONG: {
+    case EquationOfState::peng_robinson:
+    case EquationOfState::soave_redlich_kwong: {
       // a = a_c · root², so da/dT = a · 2 root'/root with root' = -m / (2 sqrt(T Tc)).
-      const double m = equation == PENG_ROBINSON ? peng_robinson_kappa(f.acentric_factor)
-                                                 : soave_m(f.acentric_factor);
-      const double root = alpha_root(m, t_k, f.tc);
-      return {a, -a * m / (root * std::sqrt(t_k * f.tc))};
+      const double m = equation == EquationOfState::peng_robinson
+                           ? peng_robinson_kappa(f.acentric_factor)
+                           : soave_m(f.acentric_factor);
+      const double root = alpha_root(m, t_k, f.tc_k);
+      return {a, -a * m / (root * std::sqrt(t_k * f.tc_k))};
     }
-    case REDLICH_KWONG: {
+    case EquationOfState::redlich_kwong: {
       const double a_t = attraction_at(equation, t_k, {a, 0.0});
       return {a_t, -a_t / (2.0 * t_k)};
     }
-    default:
-      return {a, 0.0};
+    case EquationOfState::van_der_waals:
+      break;
   }
+  return {a, 0.0};
 }
 
 }  // namespace quelrin

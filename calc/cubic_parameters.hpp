@@ -5,26 +5,21 @@
 
 #include <cmath>
 
+#include "calc/equation_of_state.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
-
-// Equation indices, in the order of the main window's list.
-inline constexpr int PENG_ROBINSON = 0;
-inline constexpr int SOAVE_REDLICH_KWONG = 1;
-inline constexpr int REDLICH_KWONG = 2;
-inline constexpr int VAN_DER_WAALS = 3;
 
 struct CubicParameters {
   double a;  // bar·L²/mol²; for Redlich-Kwong a·K^0.5, its temperature enters through A
   double b;  // L/mol
 };
 
-CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& fluid);
+CubicParameters cubic_parameters(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 // a_T of the parameters at T: a itself but for Redlich-Kwong, a / sqrt(T).
-inline double attraction_at(int equation, double t_k, const CubicParameters& parameters) {
-  return equation == REDLICH_KWONG ? parameters.a / std::sqrt(t_k) : parameters.a;
+inline double attraction_at(EquationOfState equation, double t_k, const CubicParameters& parameters) {
+  return equation == EquationOfState::redlich_kwong ? parameters.a / std::sqrt(t_k) : parameters.a;
 }
 
 // The equation's attraction at T as it acts in A = a_T P / (R T)², and its
@@ -35,7 +30,7 @@ struct Attraction {
 };
 
 // From the parameters at the same T, so that they are computed once.
-Attraction attraction(int equation, double t_k, const FluidRecord& fluid,
+Attraction attraction(EquationOfState equation, double t_k, const FluidRecord& fluid,
                       const CubicParameters& parameters);
 
 }  // namespace quelrin

@@ -24,7 +24,7 @@ struct Dimensionless {
 // The equation's parameters a and b at T, fixed for the whole call.
 struct Parameters {
   double a, b;
-  Parameters(int equation, double t_k, const FluidRecord& f) {
+  Parameters(EquationOfState equation, double t_k, const FluidRecord& f) {
     const CubicParameters p = cubic_parameters(equation, t_k, f);
     a = p.a;
     b = p.b;
@@ -35,7 +35,8 @@ struct Parameters {
 // and the tolerance on |phi_l / phi_v - 1|.
 struct PengRobinson : Parameters {
   static constexpr double tolerance = 1e-7;
-  PengRobinson(double t_k, const FluidRecord& f) : Parameters(PENG_ROBINSON, t_k, f) {}
+  PengRobinson(double t_k, const FluidRecord& f)
+      : Parameters(EquationOfState::peng_robinson, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
   }
@@ -63,7 +64,8 @@ struct RedlichKwongFamily : Parameters {
 
 struct SoaveRedlichKwong : RedlichKwongFamily {
   static constexpr double tolerance = 1e-7;
-  SoaveRedlichKwong(double t_k, const FluidRecord& f) : RedlichKwongFamily(SOAVE_REDLICH_KWONG, t_k, f) {}
+  SoaveRedlichKwong(double t_k, const FluidRecord& f)
+      : RedlichKwongFamily(EquationOfState::soave_redlich_kwong, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / std::pow(R * t_k, 2.0), b * p / (R * t_k)};
   }
@@ -71,7 +73,8 @@ struct SoaveRedlichKwong : RedlichKwongFamily {
 
 struct RedlichKwong : RedlichKwongFamily {
   static constexpr double tolerance = 1e-8;
-  RedlichKwong(double t_k, const FluidRecord& f) : RedlichKwongFamily(REDLICH_KWONG, t_k, f) {}
+  RedlichKwong(double t_k, const FluidRecord& f)
+      : RedlichKwongFamily(EquationOfState::redlich_kwong, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.5)), b * p / (R * t_k)};
   }
@@ -79,7 +82,8 @@ struct RedlichKwong : RedlichKwongFamily {
 
 struct VanDerWaals : Parameters {
   static constexpr double tolerance = 1e-7;
-  VanDerWaals(double t_k, const FluidRecord& f) : Parameters(VAN_DER_WAALS, t_k, f) {}
+  VanDerWaals(double t_k, const FluidRecord& f)
+      : Parameters(EquationOfState::van_der_waals, t_k, f) {}
   Dimensionless at(double p, double t_k) const {
     return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.0)), b * p / (R * t_k)};
   }
@@ -152,6 +156,13 @@ double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid
 
 double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
   return iterate<VanDerWaals>(t_k, p0_bar, fluid, report);
+}
+
+Iteration iteration_for(EquationOfState equation) {
+  static constexpr Iteration ITERATIONS[EQUATION_COUNT] = {
+      iterate_peng_robinson, iterate_soave_redlich_kwong, iterate_redlich_kwong,
+      iterate_van_der_waals};
+  return ITERATIONS[list_index(equation)];
 }
 
 }  // namespace quelrin

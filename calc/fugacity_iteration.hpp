@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/calc_report.hpp"
+#include "calc/equation_of_state.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
@@ -16,6 +17,10 @@ double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid
 double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
 double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
 double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
+
+// The one of the four that serves `equation`.
+using Iteration = double (*)(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
+Iteration iteration_for(EquationOfState equation);
 
 inline constexpr const char* NO_CONVERGENCE_NOTE = "Obs.: Sem convergência.";
 inline constexpr int MAX_ITERATIONS = 101;

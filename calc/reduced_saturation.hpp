@@ -14,12 +14,9 @@
 #include <cmath>
 #include <limits>
 
-namespace quelrin {
+#include "calc/equation_of_state.hpp"
 
-inline constexpr int PENG_ROBINSON_FAMILY = 0;
-inline constexpr int REDLICH_KWONG_FAMILY = 1;  // Redlich-Kwong and Soave-Redlich-Kwong
-inline constexpr int VAN_DER_WAALS_FAMILY = 2;
-inline constexpr int FAMILY_COUNT = 3;
+namespace quelrin {
 
 template <class Real>
 struct CubicFamily {
@@ -52,10 +49,10 @@ struct CubicFamily {
 };
 
 template <class Real>
-CubicFamily<Real> cubic_family(int family) {
+CubicFamily<Real> cubic_family(EquationFamily family) {
   const Real root2 = std::sqrt(Real(2));
-  if (family == PENG_ROBINSON_FAMILY) return {1 + root2, 1 - root2};
-  if (family == REDLICH_KWONG_FAMILY) return {1, 0};
+  if (family == EquationFamily::peng_robinson) return {1 + root2, 1 - root2};
+  if (family == EquationFamily::redlich_kwong) return {1, 0};
   return {0, 0};
 }
 
@@ -91,7 +88,7 @@ struct CriticalPoint {
 
 // Where the two spinodals meet: the minimum of the spinodal ratio.
 template <class Real>
-CriticalPoint<Real> find_critical_point(int family) {
+CriticalPoint<Real> find_critical_point(EquationFamily family) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
   Real lo = 1 + Real(1) / 1024;
   Real hi = 64;
@@ -110,12 +107,12 @@ CriticalPoint<Real> find_critical_point(int family) {
 
 // The critical point of a family, found once.
 template <class Real>
-const CriticalPoint<Real>& critical_point(int family) {
+const CriticalPoint<Real>& critical_point(EquationFamily family) {
   static const CriticalPoint<Real> points[FAMILY_COUNT] = {
-      find_critical_point<Real>(PENG_ROBINSON_FAMILY),
-      find_critical_point<Real>(REDLICH_KWONG_FAMILY),
-      find_critical_point<Real>(VAN_DER_WAALS_FAMILY)};
-  return points[family];
+      find_critical_point<Real>(EquationFamily::peng_robinson),
+      find_critical_point<Real>(EquationFamily::redlich_kwong),
+      find_critical_point<Real>(EquationFamily::van_der_waals)};
+  return points[table_row(family)];
 }
 
 template <class Real>
@@ -207,7 +204,7 @@ bool saturation_at(const CubicFamily<Real>& c, Real rho, Real v_critical, Real l
 // confirmed, or taken one Newton step further; any other is solved between
 // the spinodals, by Newton steps in ln B with bisection as a fallback.
 template <class Real>
-bool solve_reduced_saturation(int family, Real rho, ReducedSaturation<Real>& out,
+bool solve_reduced_saturation(EquationFamily family, Real rho, ReducedSaturation<Real>& out,
                               const SaturationStart<Real>& start = {}) {
   const CubicFamily<Real> c = cubic_family<Real>(family);
   const CriticalPoint<Real>& critical = critical_point<Real>(family);

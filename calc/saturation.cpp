@@ -40,8 +40,8 @@ struct EquationAt {
 // False where the constants fall outside what the equation accepts: T, Tc,
 // Pc, a and b finite and positive (omega enters through a, where an
 // equation uses it).
-bool equation_at(int equation, double t_k, const FluidRecord& fluid, EquationAt& at) {
-  if (!(finite_positive(t_k) && finite_positive(fluid.tc) && finite_positive(fluid.pc))) {
+bool equation_at(EquationOfState equation, double t_k, const FluidRecord& fluid, EquationAt& at) {
+  if (!(finite_positive(t_k) && finite_positive(fluid.tc_k) && finite_positive(fluid.pc_bar))) {
     return false;
   }
   at.parameters = cubic_parameters(equation, t_k, fluid);
@@ -58,16 +58,16 @@ double pressure_bar(const ReducedSaturation<double>& reduced, double rt, double 
 
 }  // namespace
 
-double attraction_ratio(int equation, double t_k, const FluidRecord& fluid) {
+double attraction_ratio(EquationOfState equation, double t_k, const FluidRecord& fluid) {
   const CubicParameters p = cubic_parameters(equation, t_k, fluid);
   return attraction_at(equation, t_k, p) / (p.b * R * t_k);
 }
 
-int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state) {
+int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid, SaturationState& state) {
   EquationAt at;
   if (!equation_at(equation, t_k, fluid, at)) return SATURATION_INVALID_CONSTANTS;
   if (!(at.rho < RHO_BEYOND_ANY_PRESSURE)) return SATURATION_BELOW_RANGE;
-  const int family = equation_family(equation);
+  const EquationFamily family = equation_family(equation);
   SaturationStart<double> start;
   start.ln_b = superancillary_ln_b(family, at.rho);
   if (!superancillary_volumes(family, at.rho, start.u_liquid, start.z_vapour)) start = {};
@@ -89,7 +89,7 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
                               reduced.balance};
   // The enthalpy and the liquid do not depend on how low the pressure is.
   if (!reported_value(found.p_bar)) return SATURATION_BELOW_RANGE;
-  if (!(reported_value(found.liquid_volume) && reported_value(found.vaporization_enthalpy))) {
+  if (!(reported_value(found.liquid_volume) && reported_value(found.vaporisation_enthalpy))) {
     return SATURATION_INVALID_CONSTANTS;
   }
   if (!(reported_value(found.vapour_volume) && reported_value(found.dp_dt))) {
@@ -99,7 +99,7 @@ int solve_saturation(int equation, double t_k, const FluidRecord& fluid, Saturat
   return SATURATION_SOLVED;
 }
 
-double iterative_saturation_pressure(int equation, double t_k, const FluidRecord& fluid) {
+double iterative_saturation_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid) {
   EquationAt at;
   ReducedSaturation<double> reduced;
   if (!equation_at(equation, t_k, fluid, at) || !(at.rho < RHO_BEYOND_ANY_PRESSURE) ||
@@ -110,13 +110,13 @@ double iterative_saturation_pressure(int equation, double t_k, const FluidRecord
   return reported_value(p_bar) ? p_bar : NaN;
 }
 
-double equation_critical_temperature(int equation, const FluidRecord& fluid) {
+double equation_critical_temperature(EquationOfState equation, const FluidRecord& fluid) {
   EquationAt at;
-  if (!equation_at(equation, fluid.tc, fluid, at)) return NaN;
+  if (!equation_at(equation, fluid.tc_k, fluid, at)) return NaN;
   // rho falls as T rises; the critical T is where it meets the family's.
   const double critical_rho = critical_point<double>(equation_family(equation)).rho;
-  double lo = fluid.tc / 2.0;
-  double hi = fluid.tc * 2.0;
+  double lo = fluid.tc_k / 2.0;
+  double hi = fluid.tc_k * 2.0;
   for (int i = 0; i < BISECTIONS; ++i) {
     const double mid = lo + (hi - lo) / 2.0;
     if (mid == lo || mid == hi) break;
@@ -128,7 +128,7 @@ double equation_critical_temperature(int equation, const FluidRecord& fluid) {
   return lo;
 }
 
-int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid, double& t_k) {
+int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid, double& t_k) {
   if (!reported_value(p_bar)) return SATURATION_BELOW_RANGE;
   const double critical_t = equation_critical_temperature(equation, fluid);
   if (std::isnan(critical_t)) return SATURATION_INVALID_CONSTANTS;

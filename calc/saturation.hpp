@@ -16,7 +16,7 @@ struct SaturationState {
   double p_bar = 0.0;
   double liquid_volume = 0.0;          // L/mol
   double vapour_volume = 0.0;          // L/mol
-  double vaporization_enthalpy = 0.0;  // kJ/mol, from the departure functions
+  double vaporisation_enthalpy = 0.0;  // kJ/mol, from the departure functions
   double dp_dt = 0.0;                  // bar/K, by Clapeyron
   double balance = 0.0;                // ln phi_l - ln phi_v left at the end
 };
@@ -27,31 +27,25 @@ inline constexpr int SATURATION_ABOVE_CRITICAL = 1;  // at or above the equation
 inline constexpr int SATURATION_BELOW_RANGE = 2;     // a pressure below what a double holds
 inline constexpr int SATURATION_INVALID_CONSTANTS = 3;  // Tc, Pc, omega (or T) outside the equation
 
-// Which reduced curve an equation follows (reduced_saturation.hpp).
-inline int equation_family(int equation) {
-  if (equation == PENG_ROBINSON) return PENG_ROBINSON_FAMILY;
-  return equation == VAN_DER_WAALS ? VAN_DER_WAALS_FAMILY : REDLICH_KWONG_FAMILY;
-}
-
 // A / B = a_T / (b R T) of the equation at T: the one variable of the curve.
-double attraction_ratio(int equation, double t_k, const FluidRecord& fluid);
+double attraction_ratio(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 // Starts from the superancillary's ln B and volumes where they reach, and
 // confirms them (or takes one Newton step); elsewhere it solves between the
 // spinodals. SATURATION_SOLVED only with a state of positive normal doubles.
-int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state);
+int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid, SaturationState& state);
 
 // The same balance from a start that knows nothing of the curve: the
 // reference the superancillary is checked against. NaN where
 // solve_saturation has no answer.
-double iterative_saturation_pressure(int equation, double t_k, const FluidRecord& fluid);
+double iterative_saturation_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 // The temperature where the equation's own critical point lies for this
 // fluid: near the fluid's Tc, not on it, with the program's rounded constants;
 // NaN for constants outside the equation.
-double equation_critical_temperature(int equation, const FluidRecord& fluid);
+double equation_critical_temperature(EquationOfState equation, const FluidRecord& fluid);
 
 // The temperature at which the saturation pressure is p_bar.
-int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid, double& t_k);
+int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid, double& t_k);
 
 }  // namespace quelrin

@@ -30,18 +30,14 @@ std::string typed_temperature(double temperature) {
   return std::string(buffer, end.ptr);
 }
 
-double pressure_unit_to_bar(int pressure_unit, double pressure) {
-  return pressure / bar_to_pressure_unit(pressure_unit, 1.0);
-}
-
-TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equation,
+TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, EquationOfState equation,
                               double temperature, const UnitPrefs& units) {
   TableRow row;
   row.temperature = temperature;
   CountingReport report;
   const CalcResult result = run_calculation_request(fluids, fluid_index, equation,
                                                     typed_temperature(temperature), units, report);
-  const int p_unit = units.pressure_unit;
+  const PressureUnit p_unit = units.pressure_unit;
   if (!result.stopped()) {
     row.estimate = bar_to_pressure_unit(p_unit, result.estimate_bar);
     if (!is_saturation_error(result.pressure_bar)) {
@@ -53,7 +49,7 @@ TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equ
     row.converged = row.pressure.has_value() && row.note.empty();
   }
 
-  const int t_unit = units.temperature_unit;
+  const TemperatureUnit t_unit = units.temperature_unit;
   const double t_k = temperature_to_kelvin(t_unit, temperature);
   SaturationState state;
   if (t_k > 0.0 && solve_saturation(equation, t_k, fluids[static_cast<std::size_t>(fluid_index)],
@@ -62,7 +58,7 @@ TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equ
     const double kelvin_per_degree =
         temperature_to_kelvin(t_unit, 1.0) - temperature_to_kelvin(t_unit, 0.0);
     row.exact = TableRow::Exact{bar_to_pressure_unit(p_unit, state.p_bar), state.liquid_volume,
-                                state.vapour_volume, state.vaporization_enthalpy,
+                                state.vapour_volume, state.vaporisation_enthalpy,
                                 bar_to_pressure_unit(p_unit, state.dp_dt) * kelvin_per_degree};
   }
   return row;

@@ -26,7 +26,7 @@ struct TableRow {
     double pressure;               // pressure unit
     double liquid_volume;          // L/mol
     double vapour_volume;          // L/mol
-    double vaporization_enthalpy;  // kJ/mol
+    double vaporisation_enthalpy;  // kJ/mol
     double dp_dt;                  // pressure unit per degree of the temperature unit
   };
   std::optional<Exact> exact;
@@ -36,10 +36,7 @@ struct TableRow {
 // shortest text that reads back to the same number.
 std::string typed_temperature(double temperature);
 
-TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, int equation,
+TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, EquationOfState equation,
                               double temperature, const UnitPrefs& units);
-
-// A pressure typed in the user's unit, in bar.
-double pressure_unit_to_bar(int pressure_unit, double pressure);
 
 }  // namespace quelrin

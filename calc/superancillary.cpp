@@ -39,8 +39,8 @@ const Piece& piece_holding(const Piece* pieces, int count, double numerator, dou
 }
 
 // ln B at rho = a / brt, or NaN outside the curve.
-double ln_b_at(int family, double a, double brt) {
-  const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
+double ln_b_at(EquationFamily family, double a, double brt) {
+  const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[table_row(family)];
   const double rho = a / brt;
   if (!(rho > curve.pieces[0].rho_lo && rho <= curve.pieces[curve.count - 1].rho_hi))
     return std::numeric_limits<double>::quiet_NaN();
@@ -51,10 +51,10 @@ double ln_b_at(int family, double a, double brt) {
 
 }  // namespace
 
-double superancillary_ln_b(int family, double rho) { return ln_b_at(family, rho, 1.0); }
+double superancillary_ln_b(EquationFamily family, double rho) { return ln_b_at(family, rho, 1.0); }
 
-bool superancillary_volumes(int family, double rho, double& u_liquid, double& z_vapour) {
-  const VolumeCurve& curve = SUPERANCILLARY_VOLUMES[family];
+bool superancillary_volumes(EquationFamily family, double rho, double& u_liquid, double& z_vapour) {
+  const VolumeCurve& curve = SUPERANCILLARY_VOLUMES[table_row(family)];
   const double s = std::sqrt(rho - curve.rho_critical);
   if (!(s > 0.0 && s <= curve.pieces[curve.count - 1].s_hi)) return false;
   const VolumePiece& piece = piece_holding(curve.pieces, curve.count, s, 1.0,
@@ -65,7 +65,7 @@ bool superancillary_volumes(int family, double rho, double& u_liquid, double& z_
   return true;
 }
 
-double superancillary_pressure(int equation, double t_k, const FluidRecord& fluid) {
+double superancillary_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid) {
   const CubicParameters p = cubic_parameters(equation, t_k, fluid);
   const double rt = GAS_CONSTANT * t_k;
   const double ln_b = ln_b_at(equation_family(equation), attraction_at(equation, t_k, p), p.b * rt);

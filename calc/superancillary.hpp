@@ -6,6 +6,7 @@
 // volumes a Newton step from their roots.
 #pragma once
 
+#include "calc/equation_of_state.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
@@ -50,13 +51,13 @@ extern const VolumeCurve SUPERANCILLARY_VOLUMES[];
 
 // ln B at rho, or NaN outside the fitted range (at or above the critical
 // point, or a rho beyond the last piece).
-double superancillary_ln_b(int family, double rho);
+double superancillary_ln_b(EquationFamily family, double rho);
 
 // The liquid's V - 1 and the vapour's Z at rho, to about 1e-11; false
 // outside the fitted range.
-bool superancillary_volumes(int family, double rho, double& u_liquid, double& z_vapour);
+bool superancillary_volumes(EquationFamily family, double rho, double& u_liquid, double& z_vapour);
 
 // The saturation pressure in bar, or NaN where the curve does not reach.
-double superancillary_pressure(int equation, double t_k, const FluidRecord& fluid);
+double superancillary_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 }  // namespace quelrin

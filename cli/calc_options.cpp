@@ -200,19 +200,19 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
     if ((index = index_of(equation, {"pr", "srk", "rk", "vdw"})) < 0) {
       return usage_error("unknown equation of state '" + unmarked(equation) + "'");
     }
-    options.equation = index;
+    options.equation = *equation_at(index);
   }
   if (app.count("--pressure-unit")) {
     if ((index = index_of(pressure_unit, {"bar", "atm", "kPa", "psi", "mmHg"})) < 0) {
       return usage_error("unknown pressure unit '" + unmarked(pressure_unit) + "'");
     }
-    options.pressure_unit = index;
+    options.pressure_unit = pressure_unit_at(index);
   }
   if (app.count("--temperature-unit")) {
     if ((index = index_of(temperature_unit, {"K", "R", "C", "F"})) < 0) {
       return usage_error("unknown temperature unit '" + unmarked(temperature_unit) + "'");
     }
-    options.temperature_unit = index;
+    options.temperature_unit = temperature_unit_at(index);
   }
   if (app.count("--table")) {
     options.table = read_range(unmarked(table));

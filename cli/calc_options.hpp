@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "calc/equation_of_state.hpp"
+#include "units/units.hpp"
+
 namespace quelrin {
 
 inline constexpr int EXIT_COMPUTED = 0;
@@ -21,9 +24,9 @@ struct TemperatureRange {
 
 struct CalcOptions {
   std::string database = "dados.txt";
-  int equation = 0;
-  std::optional<int> pressure_unit;
-  std::optional<int> temperature_unit;
+  EquationOfState equation = EquationOfState::peng_robinson;
+  std::optional<PressureUnit> pressure_unit;
+  std::optional<TemperatureUnit> temperature_unit;
   bool log = false;
   std::optional<TemperatureRange> table;
   bool csv = false;

@@ -49,12 +49,12 @@ std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord&
   std::vector<double> t;
   for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
   // Each curve ends at its critical point; put that point in when it falls inside.
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
+  for (const EquationOfState e : EQUATIONS) {
     const double tc = kelvin_to_temperature_unit(
         r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
     if (tc > r.from && tc < r.to) t.push_back(tc);
   }
-  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc * (1.0 - 1e-9));
+  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc_k * (1.0 - 1e-9));
   if (tc > r.from && tc < r.to) t.push_back(tc);
   std::sort(t.begin(), t.end());
   return t;
@@ -73,13 +73,13 @@ std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const 
   for (const double t : sample_temperatures(r, fluid)) {
     const double t_k = temperature_to_kelvin(r.units.temperature_unit, t);
     if (!(t_k > 0.0)) continue;
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       SaturationState state;
       if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
-        add_point(curves[e], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
+        add_point(curves[list_index(e)], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
       }
     }
-    if (t_k < fluid.tc)
+    if (t_k < fluid.tc_k)
       add_point(curves[EQUATION_COUNT], t,
                 bar_to_pressure_unit(r.units.pressure_unit, first_estimate(t_k, fluid)));
   }
@@ -90,9 +90,9 @@ std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const 
 std::array<Curve, EQUATION_COUNT> window_points(const PlotRequest& r) {
   std::array<Curve, EQUATION_COUNT> points;
   for (const double t : r.window_temperatures) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       const TableRow row = saturation_table_row(*r.fluids, r.fluid_index, e, t, r.units);
-      if (row.converged) add_point(points[e], t, *row.pressure);
+      if (row.converged) add_point(points[list_index(e)], t, *row.pressure);
     }
   }
   return points;
@@ -135,8 +135,8 @@ void draw_legend(const FluidRecord& fluid) {
 
 bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::string& reason) {
   const FluidRecord& fluid = (*r.fluids)[static_cast<std::size_t>(r.fluid_index)];
-  const int t_unit = r.units.temperature_unit;
-  const int p_unit = r.units.pressure_unit;
+  const TemperatureUnit t_unit = r.units.temperature_unit;
+  const PressureUnit p_unit = r.units.pressure_unit;
 
   const std::array<Curve, EQUATION_COUNT + 1> curves = sample_curves(r, fluid);
   const std::array<Curve, EQUATION_COUNT> points = window_points(r);

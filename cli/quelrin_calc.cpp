@@ -51,7 +51,7 @@ int run_single(const CalcOptions& options, const FluidTable& fluids, int fluid_i
   }
 
   print_field("fluid", fluids[static_cast<std::size_t>(fluid_index)].name);
-  print_field("equation", EQUATION_NAMES[options.equation]);
+  print_field("equation", equation_name(options.equation));
   print_field("estimate", result.estimate_text);
   print_field("pressure", result.result_text);
   print_field("iterations", std::to_string(report.log.size()));
@@ -85,7 +85,7 @@ int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPre
     return EXIT_REFUSED;
   }
   print_field("fluid", fluid.name);
-  print_field("equation", EQUATION_NAMES[options.equation]);
+  print_field("equation", equation_name(options.equation));
   print_field("temperature",
               format_g_exact(kelvin_to_temperature_unit(units.temperature_unit, t_k)));
   return EXIT_COMPUTED;
@@ -128,7 +128,7 @@ int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_ind
       request.window_temperatures.push_back(row_temperature(*options.table, row));
     }
   } else {
-    const double tc = fluids[static_cast<std::size_t>(fluid_index)].tc;
+    const double tc = fluids[static_cast<std::size_t>(fluid_index)].tc_k;
     request.from = kelvin_to_temperature_unit(units.temperature_unit, 0.4 * tc);
     request.to = kelvin_to_temperature_unit(units.temperature_unit, tc);
     for (int i = 0; i < PLOT_WINDOW_POINTS; ++i) {

@@ -50,7 +50,7 @@ Cells cells(const TableRow& row, Format format) {
     c[4] = format(row.exact->pressure);
     c[5] = format(row.exact->liquid_volume);
     c[6] = format(row.exact->vapour_volume);
-    c[7] = format(row.exact->vaporization_enthalpy);
+    c[7] = format(row.exact->vaporisation_enthalpy);
     c[8] = format(row.exact->dp_dt);
   }
   c[NOTE] = row.note;

@@ -160,8 +160,8 @@ FluidRecord fluid_from_fields(Dialog& editor) {
                                                       : KIND_ENVELOPE;
   const auto number = [&](int id) { return read_leading_number(editor.get_text(id, NUMBER_ROOM)); };
   for (int i = 0; i < 4; ++i) fluid.constants[i] = number(IDC_EDITOR_CONSTANT_1 + i);
-  fluid.pc = number(IDC_EDITOR_PC);
-  fluid.tc = number(IDC_EDITOR_TC);
+  fluid.pc_bar = number(IDC_EDITOR_PC);
+  fluid.tc_k = number(IDC_EDITOR_TC);
   fluid.acentric_factor = number(IDC_EDITOR_ACENTRIC);
   return fluid;
 }
@@ -178,8 +178,8 @@ void show_fluid(Dialog& editor, const FluidRecord& fluid) {
                      wagner ? IDC_EDITOR_WAGNER : antoine ? IDC_EDITOR_ANTOINE : IDC_EDITOR_ENVELOPE);
   enable_constants(editor, wagner ? 4 : antoine ? 3 : 0);
   editor.set_text(IDC_EDITOR_CONSTANT_4, wagner ? format_g_exact(fluid.constants[3]) : "0");
-  editor.set_text(IDC_EDITOR_PC, format_g_exact(fluid.pc));
-  editor.set_text(IDC_EDITOR_TC, format_g_exact(fluid.tc));
+  editor.set_text(IDC_EDITOR_PC, format_g_exact(fluid.pc_bar));
+  editor.set_text(IDC_EDITOR_TC, format_g_exact(fluid.tc_k));
   editor.set_text(IDC_EDITOR_ACENTRIC, format_g_exact(fluid.acentric_factor));
 }
 

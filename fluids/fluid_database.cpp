@@ -63,8 +63,8 @@ std::string store_field(FluidRecord& record, std::size_t field, std::string_view
   if (!number) return "não é um número";
   if (!std::isfinite(*number)) return "não é um número finito";
   switch (field) {
-    case 6: record.pc = *number; break;  // the file holds Pc before Tc
-    case 7: record.tc = *number; break;
+    case 6: record.pc_bar = *number; break;  // the file holds Pc before Tc
+    case 7: record.tc_k = *number; break;
     case 8: record.acentric_factor = *number; break;
     default: record.constants[field - 2] = *number; break;
   }
@@ -127,7 +127,7 @@ std::string format_fluid_database(const FluidTable& table) {
     *out++ = ' ';
     out = std::copy(record.kind.begin(), record.kind.end(), out);
     for (double value : {record.constants[0], record.constants[1], record.constants[2],
-                         record.constants[3], record.pc, record.tc, record.acentric_factor}) {
+                         record.constants[3], record.pc_bar, record.tc_k, record.acentric_factor}) {
       *out++ = ' ';
       out = write_g_exact(out, value);
     }

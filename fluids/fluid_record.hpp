@@ -20,8 +20,8 @@ inline constexpr const char* KIND_ENVELOPE = "Envelope";
 
 struct FluidRecord {
   std::array<double, 4> constants{};  // correlation constants 1 to 4
-  double tc = 0.0;                    // critical temperature, K
-  double pc = 0.0;                    // critical pressure, bar
+  double tc_k = 0.0;                  // critical temperature, K
+  double pc_bar = 0.0;                // critical pressure, bar
   double acentric_factor = 0.0;
   std::string name;  // Windows-1252, no white space, at most MAX_NAME_BYTES
   std::string kind;  // at most MAX_KIND_BYTES

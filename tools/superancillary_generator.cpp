@@ -46,7 +46,7 @@ struct Piece {
   std::vector<std::vector<double>> powers;  // one polynomial in x per function
 };
 
-ReducedSaturation<Real> saturated(int family, Real rho) {
+ReducedSaturation<Real> saturated(EquationFamily family, Real rho) {
   ReducedSaturation<Real> state;
   if (!solve_reduced_saturation<Real>(family, rho, state)) state.ln_b = NAN;
   return state;
@@ -164,7 +164,7 @@ int run() {
       "namespace quelrin {\nnamespace {\n");
   std::vector<int> counts;
   std::vector<int> volume_counts;
-  for (int family = 0; family < FAMILY_COUNT; ++family) {
+  for (const EquationFamily family : FAMILIES) {
     const Real critical_rho = critical_point<Real>(family).rho;
     const Misfit ln_b_misfit = [](Real fitted, Real exact) {
       return std::fabs(fitted - exact) / std::fmax(1, std::fabs(exact));
@@ -175,8 +175,8 @@ int run() {
     fit_range({ln_b, ln_b_misfit, LN_B_TOLERANCE, 0, NARROWEST * critical_rho},
               static_cast<double>(critical_rho), static_cast<double>(RHO_MAX), pieces, worst);
     std::fprintf(stderr, "%s ln B: %zu pieces, critical rho %.19Lg, worst misfit %.3Lg\n",
-                 FAMILY_NAMES[family], pieces.size(), critical_rho, worst);
-    std::printf("\nconstexpr SuperancillaryPiece %s_PIECES[] = {\n", FAMILY_NAMES[family]);
+                 FAMILY_NAMES[table_row(family)], pieces.size(), critical_rho, worst);
+    std::printf("\nconstexpr SuperancillaryPiece %s_PIECES[] = {\n", FAMILY_NAMES[table_row(family)]);
     for (const Piece& piece : pieces) {
       print_range(piece);
       print_coefficients(piece.powers[0], "}},\n");
@@ -196,9 +196,9 @@ int run() {
     Real volume_worst = 0;
     fit_range({volumes, relative, VOLUME_TOLERANCE, VOLUME_TRUSTED_FROM, NARROWEST * s_max}, 0.0,
               static_cast<double>(s_max), volume_pieces, volume_worst);
-    std::fprintf(stderr, "%s volumes: %zu pieces, worst misfit %.3Lg\n", FAMILY_NAMES[family],
+    std::fprintf(stderr, "%s volumes: %zu pieces, worst misfit %.3Lg\n", FAMILY_NAMES[table_row(family)],
                  volume_pieces.size(), volume_worst);
-    std::printf("\nconstexpr VolumePiece %s_VOLUMES[] = {\n", FAMILY_NAMES[family]);
+    std::printf("\nconstexpr VolumePiece %s_VOLUMES[] = {\n", FAMILY_NAMES[table_row(family)]);
     for (const Piece& piece : volume_pieces) {
       print_range(piece);
       print_coefficients(piece.powers[0], "},\n");
@@ -208,15 +208,15 @@ int run() {
     volume_counts.push_back(static_cast<int>(volume_pieces.size()));
   }
   std::printf("\n}  // namespace\n\nconst SuperancillaryCurve SUPERANCILLARY_CURVES[] = {\n");
-  for (int family = 0; family < FAMILY_COUNT; ++family) {
-    std::printf("    {%s_PIECES, %d},\n", FAMILY_NAMES[family],
-                counts[static_cast<std::size_t>(family)]);
+  for (const EquationFamily family : FAMILIES) {
+    std::printf("    {%s_PIECES, %d},\n", FAMILY_NAMES[table_row(family)],
+                counts[static_cast<std::size_t>(table_row(family))]);
   }
   std::printf("};\n\nconst VolumeCurve SUPERANCILLARY_VOLUMES[] = {\n");
-  for (int family = 0; family < FAMILY_COUNT; ++family) {
+  for (const EquationFamily family : FAMILIES) {
     std::printf("    {%.17g, %s_VOLUMES, %d},\n",
-                static_cast<double>(critical_point<Real>(family).rho), FAMILY_NAMES[family],
-                volume_counts[static_cast<std::size_t>(family)]);
+                static_cast<double>(critical_point<Real>(family).rho), FAMILY_NAMES[table_row(family)],
+                volume_counts[static_cast<std::size_t>(table_row(family))]);
   }
   std::printf("};\n\n}  // namespace quelrin\n");
   return 0;

@@ -40,14 +40,18 @@ PrefsRead read_prefs_file(const std::string& path, UnitPrefs& prefs) {
   std::size_t pos = 0;
   const std::optional<int> pressure = scan_int(text, pos);
   const std::optional<int> temperature = pressure ? scan_int(text, pos) : std::nullopt;
-  if (pressure && is_pressure_unit(*pressure)) prefs.pressure_unit = *pressure;
-  if (temperature && is_temperature_unit(*temperature)) prefs.temperature_unit = *temperature;
+  if (const auto unit = pressure ? pressure_unit_at(*pressure) : std::nullopt) {
+    prefs.pressure_unit = *unit;
+  }
+  if (const auto unit = temperature ? temperature_unit_at(*temperature) : std::nullopt) {
+    prefs.temperature_unit = *unit;
+  }
   return PrefsRead::read;
 }
 
 bool write_prefs_file(const std::string& path, const UnitPrefs& prefs) {
-  return replace_file(path, std::to_string(prefs.pressure_unit) + " " +
-                                std::to_string(prefs.temperature_unit));
+  return replace_file(path, std::to_string(unit_index(prefs.pressure_unit)) + " " +
+                                std::to_string(unit_index(prefs.temperature_unit)));
 }
 
 }  // namespace quelrin

@@ -24,41 +24,54 @@ constexpr std::array<std::string_view, TEMPERATURE_UNIT_COUNT> TEMPERATURE_LABEL
 
 }  // namespace
 
-bool is_pressure_unit(int index) { return index >= 0 && index < PRESSURE_UNIT_COUNT; }
-bool is_temperature_unit(int index) { return index >= 0 && index < TEMPERATURE_UNIT_COUNT; }
+std::optional<PressureUnit> pressure_unit_at(int index) {
+  if (index < 0 || index >= PRESSURE_UNIT_COUNT) return std::nullopt;
+  return static_cast<PressureUnit>(index);
+}
 
-double temperature_to_kelvin(int temperature_unit, double typed) {
-  switch (temperature_unit) {
-    case 1: return typed / 1.8;
-    case 2: return typed + ZERO_CELSIUS_K;
-    case 3: return (typed - 32.0) / 1.8 + ZERO_CELSIUS_K;
-    default: return typed;
+std::optional<TemperatureUnit> temperature_unit_at(int index) {
+  if (index < 0 || index >= TEMPERATURE_UNIT_COUNT) return std::nullopt;
+  return static_cast<TemperatureUnit>(index);
+}
+
+double temperature_to_kelvin(TemperatureUnit unit, double typed) {
+  switch (unit) {
+    case TemperatureUnit::rankine: return typed / 1.8;
+    case TemperatureUnit::celsius: return typed + ZERO_CELSIUS_K;
+    case TemperatureUnit::fahrenheit: return (typed - 32.0) / 1.8 + ZERO_CELSIUS_K;
+    case TemperatureUnit::kelvin: break;
   }
+  return typed;
 }
 
-double kelvin_to_temperature_unit(int temperature_unit, double kelvin) {
-  switch (temperature_unit) {
-    case 1: return kelvin * 1.8;
-    case 2: return kelvin - ZERO_CELSIUS_K;
-    case 3: return (kelvin - ZERO_CELSIUS_K) * 1.8 + 32.0;
-    default: return kelvin;
+double kelvin_to_temperature_unit(TemperatureUnit unit, double kelvin) {
+  switch (unit) {
+    case TemperatureUnit::rankine: return kelvin * 1.8;
+    case TemperatureUnit::celsius: return kelvin - ZERO_CELSIUS_K;
+    case TemperatureUnit::fahrenheit: return (kelvin - ZERO_CELSIUS_K) * 1.8 + 32.0;
+    case TemperatureUnit::kelvin: break;
   }
+  return kelvin;
 }
 
-std::string_view temperature_suffix(int temperature_unit) {
-  return TEMPERATURE_SUFFIXES[temperature_unit];
+std::string_view temperature_suffix(TemperatureUnit unit) {
+  return TEMPERATURE_SUFFIXES[unit_index(unit)];
 }
 
-double bar_to_pressure_unit(int pressure_unit, double bar) {
-  return pressure_unit == 0 ? bar : bar * PRESSURE_FACTORS[pressure_unit];
+double bar_to_pressure_unit(PressureUnit unit, double bar) {
+  return unit == PressureUnit::bar ? bar : bar * PRESSURE_FACTORS[unit_index(unit)];
 }
 
-std::string_view pressure_suffix(int pressure_unit) { return PRESSURE_SUFFIXES[pressure_unit]; }
+double pressure_unit_to_bar(PressureUnit unit, double pressure) {
+  return pressure / bar_to_pressure_unit(unit, 1.0);
+}
 
-std::string_view pressure_label(int pressure_unit) { return PRESSURE_LABELS[pressure_unit]; }
+std::string_view pressure_suffix(PressureUnit unit) { return PRESSURE_SUFFIXES[unit_index(unit)]; }
 
-std::string_view temperature_label(int temperature_unit) {
-  return TEMPERATURE_LABELS[temperature_unit];
+std::string_view pressure_label(PressureUnit unit) { return PRESSURE_LABELS[unit_index(unit)]; }
+
+std::string_view temperature_label(TemperatureUnit unit) {
+  return TEMPERATURE_LABELS[unit_index(unit)];
 }
 
 }  // namespace quelrin

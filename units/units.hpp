@@ -3,38 +3,47 @@
 // the labels of the main window.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace quelrin {
 
-inline constexpr int PRESSURE_UNIT_COUNT = 5;     // bar, atm, kPa, psi, mmHg
-inline constexpr int TEMPERATURE_UNIT_COUNT = 4;  // K, R, °C, °F
+// In the order of the units dialog's buttons and of prefs.dat's numbers.
+enum class PressureUnit { bar, atm, kpa, psi, mmhg };
+enum class TemperatureUnit { kelvin, rankine, celsius, fahrenheit };
 
-// Both indices are always within their ranges: every reader of prefs.dat or
-// of an option keeps a value out of range out.
+inline constexpr int PRESSURE_UNIT_COUNT = 5;
+inline constexpr int TEMPERATURE_UNIT_COUNT = 4;
+
+// The unit's number (its button, its place in prefs.dat and in the options'
+// lists), and back; none for a number outside the list.
+constexpr int unit_index(PressureUnit unit) { return static_cast<int>(unit); }
+constexpr int unit_index(TemperatureUnit unit) { return static_cast<int>(unit); }
+std::optional<PressureUnit> pressure_unit_at(int index);
+std::optional<TemperatureUnit> temperature_unit_at(int index);
+
 struct UnitPrefs {
-  int pressure_unit = 0;
-  int temperature_unit = 0;
+  PressureUnit pressure_unit = PressureUnit::bar;
+  TemperatureUnit temperature_unit = TemperatureUnit::kelvin;
 
   bool operator==(const UnitPrefs&) const = default;
 };
 
-bool is_pressure_unit(int index);
-bool is_temperature_unit(int index);
-
 // A typed temperature in the unit, to kelvin.
-double temperature_to_kelvin(int temperature_unit, double typed);
+double temperature_to_kelvin(TemperatureUnit unit, double typed);
 // A temperature in kelvin (the critical temperature, in messages) in the unit.
-double kelvin_to_temperature_unit(int temperature_unit, double kelvin);
-std::string_view temperature_suffix(int temperature_unit);  // "K", "R", "°C", "°F"
+double kelvin_to_temperature_unit(TemperatureUnit unit, double kelvin);
+std::string_view temperature_suffix(TemperatureUnit unit);  // "K", "R", "°C", "°F"
 
 // A pressure in bar shown in the unit: multiplied by the unit's factor.
-double bar_to_pressure_unit(int pressure_unit, double bar);
-std::string_view pressure_suffix(int pressure_unit);  // "bar", "atm", "kPa", "psi", "mmHg"
+double bar_to_pressure_unit(PressureUnit unit, double bar);
+// A pressure typed in the unit, in bar.
+double pressure_unit_to_bar(PressureUnit unit, double pressure);
+std::string_view pressure_suffix(PressureUnit unit);  // "bar", "atm", "kPa", "psi", "mmHg"
 
 // Labels of the main window's pressure result and temperature field.
-std::string_view pressure_label(int pressure_unit);
-std::string_view temperature_label(int temperature_unit);
+std::string_view pressure_label(PressureUnit unit);
+std::string_view temperature_label(TemperatureUnit unit);
 // The pressure label of a start-up that had to create prefs.dat.
 inline constexpr std::string_view FIRST_START_PRESSURE_LABEL = "Pressão de vapor (bar):";
 

@@ -10,12 +10,12 @@ namespace {
 constexpr int LAST_PRESSURE_BUTTON = IDC_PRESSURE_BAR + PRESSURE_UNIT_COUNT - 1;
 constexpr int LAST_TEMPERATURE_BUTTON = IDC_TEMPERATURE_K + TEMPERATURE_UNIT_COUNT - 1;
 
-// The index of the first checked button of the range, or `fallback`.
-int checked_index(Dialog& dialog, int first_id, int count, int fallback) {
+// The index of the first checked button of the range, or -1.
+int checked_index(Dialog& dialog, int first_id, int count) {
   for (int i = 0; i < count; ++i) {
     if (dialog.is_checked(first_id + i)) return i;
   }
-  return fallback;
+  return -1;
 }
 
 }  // namespace
@@ -33,18 +33,21 @@ int UnitsDialog::on_open(Dialog& dialog) {
     case PrefsRead::unreadable:
       break;
   }
-  dialog.check_radio(IDC_PRESSURE_BAR, LAST_PRESSURE_BUTTON, IDC_PRESSURE_BAR + shown.pressure_unit);
+  dialog.check_radio(IDC_PRESSURE_BAR, LAST_PRESSURE_BUTTON,
+                     IDC_PRESSURE_BAR + unit_index(shown.pressure_unit));
   dialog.check_radio(IDC_TEMPERATURE_K, LAST_TEMPERATURE_BUTTON,
-                     IDC_TEMPERATURE_K + shown.temperature_unit);
+                     IDC_TEMPERATURE_K + unit_index(shown.temperature_unit));
   return 1;
 }
 
 int UnitsDialog::on_command(Dialog& dialog, int control_id, int) {
   if (control_id == IDC_UNITS_OK) {
     prefs_.pressure_unit =
-        checked_index(dialog, IDC_PRESSURE_BAR, PRESSURE_UNIT_COUNT, prefs_.pressure_unit);
+        pressure_unit_at(checked_index(dialog, IDC_PRESSURE_BAR, PRESSURE_UNIT_COUNT))
+            .value_or(prefs_.pressure_unit);
     prefs_.temperature_unit =
-        checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT, prefs_.temperature_unit);
+        temperature_unit_at(checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT))
+            .value_or(prefs_.temperature_unit);
     if (!write_prefs_file(PREFS_FILE, prefs_)) {
       dialog.show_message({"Não foi possível salvar o arquivo 'prefs.dat'.", "Erro!",
                            MessageIcon::error});

@@ -13,7 +13,7 @@ FluidRecord fluid(const char* name, double tc) {
   FluidRecord record;
   record.name = name;
   record.kind = KIND_ENVELOPE;
-  record.tc = tc;
+  record.tc_k = tc;
   return record;
 }
 
@@ -41,9 +41,9 @@ TEST_F(EditorTableTest, ReadingPutsTheRecordsInTheListsOrder) {
   ASSERT_TRUE(load_fluids_for_editor(editor_, table_, known_text_));
   expect_in_step();
   EXPECT_EQ(table_[0].name, "Acetona");
-  EXPECT_EQ(table_[0].tc, 508.0);
+  EXPECT_EQ(table_[0].tc_k, 508.0);
   EXPECT_EQ(table_[1].name, "Água");
-  EXPECT_EQ(table_[1].tc, 647.0);
+  EXPECT_EQ(table_[1].tc_k, 647.0);
   EXPECT_EQ(editor_.list_selection(IDC_EDITOR_FLUID_LIST), 0);
   EXPECT_EQ(editor_.get_text(IDC_EDITOR_CONSTANT_4, 8), "0");
   EXPECT_TRUE(editor_.is_checked(IDC_EDITOR_ANTOINE));
@@ -68,7 +68,7 @@ TEST_F(EditorTableTest, ReadingAManyNamedFileGivesTheOrderOfAddingEachName) {
   for (const std::string& name : names) one_by_one.list_add(IDC_EDITOR_FLUID_LIST, name);
   EXPECT_EQ(editor_.control(IDC_EDITOR_FLUID_LIST)->entries, one_by_one.control(IDC_EDITOR_FLUID_LIST)->entries);
   for (const FluidRecord& record : table_) {  // each record still carries its own line's Tc
-    EXPECT_EQ(names[static_cast<std::size_t>(record.tc) - 1], record.name);
+    EXPECT_EQ(names[static_cast<std::size_t>(record.tc_k) - 1], record.name);
   }
 }
 
@@ -82,7 +82,7 @@ TEST_F(EditorTableTest, InsertingAndRemovingKeepTableAndListInStep) {
   remove_fluid_at(editor_, table_, 1);
   expect_in_step();
   EXPECT_EQ(editor_.list_selection(IDC_EDITOR_FLUID_LIST), 1);  // the one that followed
-  EXPECT_EQ(table_[1].tc, 190.0);
+  EXPECT_EQ(table_[1].tc_k, 190.0);
 
   remove_fluid_at(editor_, table_, 1);
   expect_in_step();

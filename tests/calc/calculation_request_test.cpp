@@ -10,7 +10,6 @@
 #include "calc/fugacity_iteration.hpp"
 #include "text/number_text.hpp"
 #include "calc/recorded_report.hpp"
-#include "tests/support/equations.hpp"
 #include "tests/support/sample_fluids.hpp"
 
 namespace quelrin {
@@ -34,7 +33,8 @@ class CalculationRequest : public testing::Test {
 
   CalculationRequest() { report.log = {"earlier run"}; }
 
-  CalcResult run(std::string_view text, int fluid = NITROGEN, int equation = 0) {
+  CalcResult run(std::string_view text, int fluid = NITROGEN,
+                 std::optional<EquationOfState> equation = EquationOfState::peng_robinson) {
     return run_calculation_request(fluids, fluid, equation, text, units, report);
   }
   // The estimate text the Antoine fluid gives at t_k, in bar.
@@ -71,7 +71,7 @@ TEST_F(CalculationRequest, LetterOrBlankIsRefusedAtItsPosition) {
 }
 
 TEST_F(CalculationRequest, DecimalCommaAndTrailingPunctuationReadAsAtof) {
-  units.temperature_unit = 2;  // °C
+  units.temperature_unit = TemperatureUnit::celsius;
   EXPECT_EQ(run("25,5", ANTOINE).estimate_text, antoine_estimate_at(298.65));
   EXPECT_EQ(run("1,5.2", ANTOINE).estimate_text, antoine_estimate_at(274.65));
   EXPECT_EQ(run("25°", ANTOINE).estimate_text, antoine_estimate_at(298.15));
@@ -87,11 +87,11 @@ TEST_F(CalculationRequest, OnlyTheFirst63CharactersCount) {
 }
 
 TEST_F(CalculationRequest, TemperatureUnitsConvertToKelvin) {
-  units.temperature_unit = 1;  // 900 R = 500 K
+  units.temperature_unit = TemperatureUnit::rankine;  // 900 R = 500 K
   EXPECT_EQ(run("900", ANTOINE).estimate_text, "Valor por Antoine: 100 bar.");
-  units.temperature_unit = 3;  // water's boiling point on both scales
+  units.temperature_unit = TemperatureUnit::fahrenheit;  // water's boiling point on both scales
   EXPECT_EQ(run("212", ANTOINE).estimate_text, antoine_estimate_at(373.15));
-  EXPECT_EQ(temperature_to_kelvin(3, 212.0), 373.15);
+  EXPECT_EQ(temperature_to_kelvin(TemperatureUnit::fahrenheit, 212.0), 373.15);
 }
 
 TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
@@ -102,17 +102,19 @@ TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
                                        MessageIcon::warning}));
     EXPECT_TRUE(result.clear_results);
   }
-  units.temperature_unit = 2;
+  units.temperature_unit = TemperatureUnit::celsius;
   EXPECT_EQ(run("-273.15").outcome, RequestOutcome::below_absolute_zero);
   expect_report_untouched();
 }
 
 TEST_F(CalculationRequest, TcItselfIsRefusedWithTcInTheUsersUnit) {
-  const std::pair<int, const char*> cases[] = {
-      {0, "126.2K"}, {1, "227.16R"}, {2, "-146.95°C"}, {3, "-232.51°F"}};
+  const std::pair<TemperatureUnit, const char*> cases[] = {{TemperatureUnit::kelvin, "126.2K"},
+                                                           {TemperatureUnit::rankine, "227.16R"},
+                                                           {TemperatureUnit::celsius, "-146.95°C"},
+                                                           {TemperatureUnit::fahrenheit, "-232.51°F"}};
   for (const auto& [unit, shown] : cases) {
     units.temperature_unit = unit;
-    const CalcResult result = run(unit == 0 ? "126.2" : "1000");
+    const CalcResult result = run(unit == TemperatureUnit::kelvin ? "126.2" : "1000");
     EXPECT_EQ(result.outcome, RequestOutcome::not_below_critical) << shown;
     EXPECT_EQ(result.message, (Message{"T maior que Tc de Nitrogênio ( Tc = " + std::string(shown) + " )",
                                        "Atenção!", MessageIcon::error}));
@@ -134,7 +136,7 @@ TEST_F(CalculationRequest, CompletedRunShowsThePressureAndTheEstimate) {
   EXPECT_EQ(result.estimate_text, "Valor por Wagner: 3.60713 bar.");
   EXPECT_EQ(report.log, direct.log);
 
-  units.pressure_unit = 2;  // kPa: 100 times the number in bar
+  units.pressure_unit = PressureUnit::kpa;  // kPa: 100 times the number in bar
   const CalcResult kpa = run("90");
   EXPECT_EQ(kpa.result_text, format_g(100.0 * p));
   EXPECT_EQ(kpa.estimate_text, "Valor por Wagner: 360.713 kPa.");
@@ -142,15 +144,15 @@ TEST_F(CalculationRequest, CompletedRunShowsThePressureAndTheEstimate) {
 
 TEST_F(CalculationRequest, EquationIndexFollowsTheListOrder) {
   const double p0 = first_estimate(90.0, fluids[NITROGEN]);
-  for (int equation = 0; equation < EQUATION_COUNT; ++equation) {
+  for (const EquationOfState equation : EQUATIONS) {
     RecordedReport direct;
-    const double p = test::ITERATIONS[equation](90.0, p0, fluids[NITROGEN], direct);
-    EXPECT_EQ(run("90", NITROGEN, equation).result_text, format_g(p)) << EQUATION_NAMES[equation];
+    const double p = iteration_for(equation)(90.0, p0, fluids[NITROGEN], direct);
+    EXPECT_EQ(run("90", NITROGEN, equation).result_text, format_g(p)) << equation_name(equation);
   }
 }
 
 TEST_F(CalculationRequest, FailedIterationShowsErroAndTheConvertedEstimate) {
-  units.pressure_unit = 2;
+  units.pressure_unit = PressureUnit::kpa;
   const CalcResult result = run("90", UNREACHABLE);
   EXPECT_EQ(result.outcome, RequestOutcome::completed);
   EXPECT_EQ(result.result_text, "Erro!");
@@ -168,8 +170,8 @@ TEST_F(CalculationRequest, MissingFluidOrEquationStopsBeforeAnythingElse) {
     EXPECT_FALSE(result.clear_results);
     EXPECT_EQ(result.result_text, "");
   }
-  for (int equation : {-1, EQUATION_COUNT}) {
-    const CalcResult result = run("90", NITROGEN, equation);
+  {
+    const CalcResult result = run("90", NITROGEN, std::nullopt);
     EXPECT_EQ(result.outcome, RequestOutcome::no_equation);
     EXPECT_EQ(result.message, (Message{"Selecione um modelo!", "Atenção!", MessageIcon::warning}));
   }

@@ -32,7 +32,7 @@ TEST(EnvelopeEstimate, QuarticWithoutRootsFallsBackToTwoBar) {
   // Pc = 0 makes a and b infinite and the quartic's coefficients not numbers,
   // so the root finder cannot converge.
   FluidRecord fluid = test::nitrogen();
-  fluid.pc = 0.0;
+  fluid.pc_bar = 0.0;
   EXPECT_EQ(estimate_envelope(88.34, fluid), 2.0);
 }
 

@@ -11,7 +11,7 @@
 
 #include "calc/cubic_solver.hpp"
 #include "calc/recorded_report.hpp"
-#include "tests/support/equations.hpp"
+#include "calc/fugacity_iteration.hpp"
 #include "tests/support/sample_fluids.hpp"
 
 namespace quelrin {
@@ -33,11 +33,11 @@ std::pair<double, double> parse_line(const std::string& line) {
 }
 
 TEST(FugacityIteration, LightFluidWellBelowTcConvergesWithEveryEquation) {
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    SCOPED_TRACE(EQUATION_NAMES[e]);
+  for (const EquationOfState e : EQUATIONS) {
+    SCOPED_TRACE(equation_name(e));
     RecordedReport report;
     report.log = {"earlier run"};
-    const double p = test::ITERATIONS[e](T_K, P0_BAR, test::nitrogen(), report);
+    const double p = iteration_for(e)(T_K, P0_BAR, test::nitrogen(), report);
     ASSERT_GT(p, 0.0);
     ASSERT_LT(report.log.size(), 50u);
     EXPECT_EQ(report.selected, static_cast<int>(report.log.size()) - 1);
@@ -55,10 +55,10 @@ TEST(FugacityIteration, LightFluidWellBelowTcConvergesWithEveryEquation) {
 TEST(FugacityIteration, VanDerWaalsLandsMarkedlyHigherAndSlower) {
   double pressure[4];
   std::size_t lines[4];
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
+  for (const EquationOfState e : EQUATIONS) {
     RecordedReport report;
-    pressure[e] = test::ITERATIONS[e](T_K, P0_BAR, test::nitrogen(), report);
-    lines[e] = report.log.size();
+    pressure[list_index(e)] = iteration_for(e)(T_K, P0_BAR, test::nitrogen(), report);
+    lines[list_index(e)] = report.log.size();
   }
   for (int e = 1; e < 3; ++e) EXPECT_NEAR(pressure[e], pressure[0], 0.1 * pressure[0]) << e;
   for (int e = 0; e < 3; ++e) {
@@ -68,14 +68,14 @@ TEST(FugacityIteration, VanDerWaalsLandsMarkedlyHigherAndSlower) {
 }
 
 TEST(FugacityIteration, StartFarBelowReachesTheSamePressureInMoreIterations) {
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    SCOPED_TRACE(EQUATION_NAMES[e]);
+  for (const EquationOfState e : EQUATIONS) {
+    SCOPED_TRACE(equation_name(e));
     RecordedReport first;
-    const double answer = test::ITERATIONS[e](T_K, P0_BAR, test::nitrogen(), first);
+    const double answer = iteration_for(e)(T_K, P0_BAR, test::nitrogen(), first);
     RecordedReport near_report;
     RecordedReport far_report;
-    const double p_near = test::ITERATIONS[e](T_K, 0.9 * answer, test::nitrogen(), near_report);
-    const double p_far = test::ITERATIONS[e](T_K, answer / 20.0, test::nitrogen(), far_report);
+    const double p_near = iteration_for(e)(T_K, 0.9 * answer, test::nitrogen(), near_report);
+    const double p_far = iteration_for(e)(T_K, answer / 20.0, test::nitrogen(), far_report);
     EXPECT_NEAR(p_near, answer, answer * SAME_PRESSURE);
     EXPECT_NEAR(p_far, answer, answer * SAME_PRESSURE);
     EXPECT_GT(far_report.log.size(), near_report.log.size());
@@ -83,11 +83,11 @@ TEST(FugacityIteration, StartFarBelowReachesTheSamePressureInMoreIterations) {
 }
 
 TEST(FugacityIteration, StartFarAboveStopsAtTheFirstCubicWithAnEmptyLog) {
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    SCOPED_TRACE(EQUATION_NAMES[e]);
+  for (const EquationOfState e : EQUATIONS) {
+    SCOPED_TRACE(equation_name(e));
     RecordedReport report;
     report.log = {"earlier run"};
-    EXPECT_EQ(test::ITERATIONS[e](T_K, 300.0, test::nitrogen(), report), SATURATION_ERROR);
+    EXPECT_EQ(iteration_for(e)(T_K, 300.0, test::nitrogen(), report), SATURATION_ERROR);
     EXPECT_TRUE(report.log.empty());
     EXPECT_EQ(report.selected, -1);
     EXPECT_EQ(report.note, "");
@@ -110,12 +110,12 @@ TEST(FugacityIteration, RootBelowCoVolumeWritesItsLineThenStopsAtTheNextCubic) {
 TEST(FugacityIteration, ConvergedResultIsThePressureOfTheLastLine) {
   // Restarted at its own result, a converged call evaluates the same line
   // again, converges at once and hands that pressure back unchanged.
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    SCOPED_TRACE(EQUATION_NAMES[e]);
+  for (const EquationOfState e : EQUATIONS) {
+    SCOPED_TRACE(equation_name(e));
     RecordedReport first;
     RecordedReport again;
-    const double p = test::ITERATIONS[e](T_K, P0_BAR, test::nitrogen(), first);
-    EXPECT_EQ(test::ITERATIONS[e](T_K, p, test::nitrogen(), again), p);
+    const double p = iteration_for(e)(T_K, P0_BAR, test::nitrogen(), first);
+    EXPECT_EQ(iteration_for(e)(T_K, p, test::nitrogen(), again), p);
     EXPECT_EQ(again.log, std::vector<std::string>{first.log.back()});
     EXPECT_EQ(again.selected, 0);
   }

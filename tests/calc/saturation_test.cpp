@@ -16,7 +16,7 @@
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
 #include "calc/superancillary.hpp"
-#include "tests/support/equations.hpp"
+#include "calc/fugacity_iteration.hpp"
 #include "tests/support/sample_fluids.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
@@ -37,8 +37,8 @@ class Saturation : public testing::Test {
   void SetUp() override { ASSERT_FALSE(fluids.empty()); }
 };
 
-std::string trace(const FluidRecord& fluid, int equation, double reduced) {
-  return cp1252_to_utf8(fluid.name) + ", " + EQUATION_NAMES[equation] + ", " +
+std::string trace(const FluidRecord& fluid, EquationOfState equation, double reduced) {
+  return cp1252_to_utf8(fluid.name) + ", " + equation_name(equation) + ", " +
          std::to_string(reduced) + " of the equation's Tc";
 }
 
@@ -50,18 +50,18 @@ std::string trace(const FluidRecord& fluid, int equation, double reduced) {
 TEST_F(Saturation, AgreesWithTheWindowsIterationWhereverThatConverges) {
   int compared = 0;
   for (const FluidRecord& fluid : fluids) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       for (const double reduced : {0.4, 0.6, 0.7, 0.8, 0.9}) {
-        const double t_k = reduced * fluid.tc;
+        const double t_k = reduced * fluid.tc_k;
         SCOPED_TRACE(trace(fluid, e, reduced));
         RecordedReport report;
-        const double window = test::ITERATIONS[e](t_k, first_estimate(t_k, fluid), fluid, report);
+        const double window = iteration_for(e)(t_k, first_estimate(t_k, fluid), fluid, report);
         if (is_saturation_error(window) || !report.note.empty()) continue;
         SaturationState state;
         ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
         const double z_gap = state.p_bar * (state.vapour_volume - state.liquid_volume) / (R * t_k);
         if (state.p_bar * state.liquid_volume / (R * t_k) < 1e-5) continue;
-        EXPECT_NEAR(std::log(window / state.p_bar), 0.0, 2.0 * WINDOW_TOLERANCES[e] / z_gap);
+        EXPECT_NEAR(std::log(window / state.p_bar), 0.0, 2.0 * WINDOW_TOLERANCES[list_index(e)] / z_gap);
         ++compared;
       }
     }
@@ -76,15 +76,15 @@ TEST_F(Saturation, AgreesWithTheWindowsIterationWhereverThatConverges) {
 // solver resolves a liquid root) three real roots, the outer two the volumes.
 TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
   for (const FluidRecord& fluid : fluids) {
-    const double tc = equation_critical_temperature(PENG_ROBINSON, fluid);
+    const double tc = equation_critical_temperature(EquationOfState::peng_robinson, fluid);
     for (const double reduced : {0.25, 0.5, 0.8, 0.95, 0.999}) {
       const double t_k = reduced * tc;
-      SCOPED_TRACE(trace(fluid, PENG_ROBINSON, reduced));
+      SCOPED_TRACE(trace(fluid, EquationOfState::peng_robinson, reduced));
       SaturationState state;
-      ASSERT_EQ(solve_saturation(PENG_ROBINSON, t_k, fluid, state), SATURATION_SOLVED);
+      ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, t_k, fluid, state), SATURATION_SOLVED);
       EXPECT_LE(std::fabs(state.balance), BALANCE_TOLERANCE);
 
-      const CubicParameters p = cubic_parameters(PENG_ROBINSON, t_k, fluid);
+      const CubicParameters p = cubic_parameters(EquationOfState::peng_robinson, t_k, fluid);
       const double a = p.a * state.p_bar / std::pow(R * t_k, 2.0);
       const double b = p.b * state.p_bar / (R * t_k);
       const auto ln_phi = [&](double z) {
@@ -96,9 +96,9 @@ TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
       const double z_vapour = state.p_bar * state.vapour_volume / (R * t_k);
       EXPECT_NEAR(ln_phi(z_liquid), ln_phi(z_vapour), 1e-11);
 
-      const CubicFamily<double> family = cubic_family<double>(PENG_ROBINSON_FAMILY);
-      const double rho = attraction_ratio(PENG_ROBINSON, t_k, fluid);
-      const double critical_v = critical_point<double>(PENG_ROBINSON_FAMILY).v;
+      const CubicFamily<double> family = cubic_family<double>(EquationFamily::peng_robinson);
+      const double rho = attraction_ratio(EquationOfState::peng_robinson, t_k, fluid);
+      const double critical_v = critical_point<double>(EquationFamily::peng_robinson).v;
       EXPECT_LT(family.pressure_slope(state.liquid_volume / p.b, rho), 0.0);
       EXPECT_LT(family.pressure_slope(state.vapour_volume / p.b, rho), 0.0);
       EXPECT_GT(family.pressure_slope(critical_v, rho), 0.0);
@@ -122,18 +122,18 @@ TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
 TEST_F(Saturation, AnswersNearTheCriticalPointWhereTheWindowFails) {
   int window_failures = 0;
   for (const FluidRecord& fluid : fluids) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
-      const double t_k = 0.995 * std::fmin(fluid.tc, equation_critical_temperature(e, fluid));
+    for (const EquationOfState e : EQUATIONS) {
+      const double t_k = 0.995 * std::fmin(fluid.tc_k, equation_critical_temperature(e, fluid));
       SCOPED_TRACE(trace(fluid, e, 0.995));
       RecordedReport report;
-      const double window = test::ITERATIONS[e](t_k, first_estimate(t_k, fluid), fluid, report);
+      const double window = iteration_for(e)(t_k, first_estimate(t_k, fluid), fluid, report);
       if (!is_saturation_error(window)) continue;
       ++window_failures;
       SaturationState state;
       ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
       EXPECT_LE(std::fabs(state.balance), BALANCE_TOLERANCE);
       EXPECT_LT(state.liquid_volume, state.vapour_volume);
-      EXPECT_LT(state.p_bar, 1.2 * fluid.pc);
+      EXPECT_LT(state.p_bar, 1.2 * fluid.pc_bar);
     }
   }
   EXPECT_GT(window_failures, 30);
@@ -141,7 +141,7 @@ TEST_F(Saturation, AnswersNearTheCriticalPointWhereTheWindowFails) {
 
 TEST_F(Saturation, SaysSoAtAndAboveTheEquationsCriticalTemperature) {
   const FluidRecord& water = fluids[0];
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
+  for (const EquationOfState e : EQUATIONS) {
     const double tc = equation_critical_temperature(e, water);
     SaturationState state;
     EXPECT_EQ(solve_saturation(e, tc * (1.0 + 1e-12), water, state), SATURATION_ABOVE_CRITICAL);
@@ -157,20 +157,21 @@ TEST_F(Saturation, SaysSoAtAndAboveTheEquationsCriticalTemperature) {
 // Soave-Redlich-Kwong, exactly on it for Van der Waals.
 TEST_F(Saturation, EquationsCriticalTemperatureSitsWhereTheConstantsPutIt) {
   const FluidRecord& water = fluids[0];
-  EXPECT_LT(equation_critical_temperature(PENG_ROBINSON, water), water.tc);
-  EXPECT_GT(equation_critical_temperature(PENG_ROBINSON, water), 0.9999 * water.tc);
-  EXPECT_GT(equation_critical_temperature(SOAVE_REDLICH_KWONG, water), water.tc);
-  EXPECT_LT(equation_critical_temperature(REDLICH_KWONG, water), water.tc);
-  EXPECT_NEAR(equation_critical_temperature(VAN_DER_WAALS, water), water.tc, 1e-9 * water.tc);
-  EXPECT_NEAR(critical_point<double>(VAN_DER_WAALS_FAMILY).rho, 27.0 / 8.0, 1e-14);
-  EXPECT_NEAR(critical_point<double>(VAN_DER_WAALS_FAMILY).v, 3.0, 1e-7);
+  EXPECT_LT(equation_critical_temperature(EquationOfState::peng_robinson, water), water.tc_k);
+  EXPECT_GT(equation_critical_temperature(EquationOfState::peng_robinson, water), 0.9999 * water.tc_k);
+  EXPECT_GT(equation_critical_temperature(EquationOfState::soave_redlich_kwong, water), water.tc_k);
+  EXPECT_LT(equation_critical_temperature(EquationOfState::redlich_kwong, water), water.tc_k);
+  EXPECT_NEAR(equation_critical_temperature(EquationOfState::van_der_waals, water), water.tc_k,
+              1e-9 * water.tc_k);
+  EXPECT_NEAR(critical_point<double>(EquationFamily::van_der_waals).rho, 27.0 / 8.0, 1e-14);
+  EXPECT_NEAR(critical_point<double>(EquationFamily::van_der_waals).v, 3.0, 1e-7);
 }
 
 // Clapeyron: dP/dT = dH / (T dv). The solver's own pressures, differenced
 // over 2e-5 T, give the enthalpy its departure functions give.
 TEST_F(Saturation, EnthalpyMatchesClausiusClapeyronFromTheSolversPressures) {
   for (const FluidRecord& fluid : fluids) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       for (const double reduced : {0.5, 0.8, 0.97}) {
         const double t_k = reduced * equation_critical_temperature(e, fluid);
         SCOPED_TRACE(trace(fluid, e, reduced));
@@ -183,7 +184,7 @@ TEST_F(Saturation, EnthalpyMatchesClausiusClapeyronFromTheSolversPressures) {
         ASSERT_EQ(solve_saturation(e, t_k + h, fluid, above), SATURATION_SOLVED);
         const double slope = (above.p_bar - below.p_bar) / (2.0 * h);
         const double enthalpy_kj = t_k * (state.vapour_volume - state.liquid_volume) * slope * 0.1;
-        EXPECT_NEAR(state.vaporization_enthalpy, enthalpy_kj, 1e-7 * state.vaporization_enthalpy);
+        EXPECT_NEAR(state.vaporisation_enthalpy, enthalpy_kj, 1e-7 * state.vaporisation_enthalpy);
         EXPECT_NEAR(state.dp_dt, slope, 1e-7 * slope);
       }
     }
@@ -192,7 +193,7 @@ TEST_F(Saturation, EnthalpyMatchesClausiusClapeyronFromTheSolversPressures) {
 
 TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
   for (const FluidRecord& fluid : fluids) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       const double tc = equation_critical_temperature(e, fluid);
       for (const double reduced : {0.3, 0.7, 0.999}) {
         SCOPED_TRACE(trace(fluid, e, reduced));
@@ -213,7 +214,7 @@ TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
         EXPECT_NEAR(state.p_bar / p_bar, 1.0, 2e-12);
       }
       double t_k = 0.0;
-      EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc, fluid, t_k), SATURATION_ABOVE_CRITICAL);
+      EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc_bar, fluid, t_k), SATURATION_ABOVE_CRITICAL);
       EXPECT_EQ(saturation_temperature(e, 0.0, fluid, t_k), SATURATION_BELOW_RANGE);
       EXPECT_EQ(saturation_temperature(e, 1e-310, fluid, t_k), SATURATION_BELOW_RANGE);
     }
@@ -234,21 +235,21 @@ TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
     throw std::runtime_error(name);
   };
   SaturationState state;
-  ASSERT_EQ(solve_saturation(PENG_ROBINSON, 5.6468474573948, fluid_named("Etileno"), state),
+  ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, 5.6468474573948, fluid_named("Etileno"), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 7.9025001699893088e-161, 1.0, 1e-12);
-  ASSERT_EQ(solve_saturation(REDLICH_KWONG, 4.15, fluid_named("Nitrogênio"), state),
+  ASSERT_EQ(solve_saturation(EquationOfState::redlich_kwong, 4.15, fluid_named("Nitrogênio"), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 6.7123110122260988e-246, 1.0, 1e-12);
 
   for (const FluidRecord& fluid : fluids) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       SCOPED_TRACE(trace(fluid, e, 0.0));
       double last = INFINITY;
-      double t_k = 0.1 * fluid.tc;
+      double t_k = 0.1 * fluid.tc_k;
       for (; solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED; t_k *= 0.995) {
         for (const double value : {state.p_bar, state.liquid_volume, state.vapour_volume,
-                                   state.vaporization_enthalpy, state.dp_dt}) {
+                                   state.vaporisation_enthalpy, state.dp_dt}) {
           ASSERT_TRUE(std::isnormal(value) && value > 0.0) << t_k << " K";
         }
         ASSERT_LT(state.p_bar, last) << t_k << " K";
@@ -268,32 +269,36 @@ TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
 TEST_F(Saturation, HasNoAnswerForConstantsOutsideTheEquations) {
   FluidRecord odd[7];
   for (FluidRecord& fluid : odd) fluid = fluids[0];
-  odd[0].pc = -fluids[0].pc;
-  odd[1].pc = 0.0;
-  odd[2].pc = INFINITY;
-  odd[3].tc = NAN;
-  odd[4].tc = -fluids[0].tc;
+  odd[0].pc_bar = -fluids[0].pc_bar;
+  odd[1].pc_bar = 0.0;
+  odd[2].pc_bar = INFINITY;
+  odd[3].tc_k = NAN;
+  odd[4].tc_k = -fluids[0].tc_k;
   odd[5].acentric_factor = 1e75;
   odd[6].acentric_factor = INFINITY;
   for (const FluidRecord& fluid : odd) {
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
+    for (const EquationOfState e : EQUATIONS) {
       // Neither Redlich-Kwong nor Van der Waals uses omega.
-      if (fluid.acentric_factor != fluids[0].acentric_factor && e >= REDLICH_KWONG) continue;
-      SCOPED_TRACE(std::to_string(fluid.pc) + " bar, " + std::to_string(fluid.tc) + " K, " +
-                   std::to_string(fluid.acentric_factor) + ", " + EQUATION_NAMES[e]);
+      if (fluid.acentric_factor != fluids[0].acentric_factor &&
+          (e == EquationOfState::redlich_kwong || e == EquationOfState::van_der_waals)) {
+        continue;
+      }
+      SCOPED_TRACE(std::to_string(fluid.pc_bar) + " bar, " + std::to_string(fluid.tc_k) + " K, " +
+                   std::to_string(fluid.acentric_factor) + ", " + equation_name(e));
       for (const double reduced : {0.3, 0.7, 0.99, 0.999999}) {
         SaturationState state;
-        EXPECT_NE(solve_saturation(e, reduced * fluids[0].tc, fluid, state), SATURATION_SOLVED);
-        EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, reduced * fluids[0].tc, fluid)));
+        EXPECT_NE(solve_saturation(e, reduced * fluids[0].tc_k, fluid, state), SATURATION_SOLVED);
+        EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, reduced * fluids[0].tc_k, fluid)));
       }
       double t_k = 0.0;
       EXPECT_NE(saturation_temperature(e, 1.0, fluid, t_k), SATURATION_SOLVED);
     }
   }
   SaturationState state;
-  EXPECT_EQ(solve_saturation(PENG_ROBINSON, 300.0, odd[0], state), SATURATION_INVALID_CONSTANTS);
+  constexpr EquationOfState PR = EquationOfState::peng_robinson;
+  EXPECT_EQ(solve_saturation(PR, 300.0, odd[0], state), SATURATION_INVALID_CONSTANTS);
   double t_k = 0.0;
-  EXPECT_EQ(saturation_temperature(PENG_ROBINSON, 1.0, odd[0], t_k), SATURATION_INVALID_CONSTANTS);
+  EXPECT_EQ(saturation_temperature(PR, 1.0, odd[0], t_k), SATURATION_INVALID_CONSTANTS);
 }
 
 // Points the generator never fitted on: random temperatures of random
@@ -308,7 +313,7 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
   std::uniform_real_distribution<double> pick_reduced(0.25, 0.9999);
   for (int i = 0; i < 4000; ++i) {
     const FluidRecord& fluid = fluids[pick_fluid(random)];
-    const int e = pick_equation(random);
+    const EquationOfState e = EQUATIONS[pick_equation(random)];
     const double reduced = i < 40 ? 0.9999 : pick_reduced(random);
     const double t_k = reduced * equation_critical_temperature(e, fluid);
     SCOPED_TRACE(trace(fluid, e, reduced));
@@ -339,39 +344,39 @@ TEST(SaturationReference, PressuresComputedApartFromTheProgramAgree) {
   const FluidRecord nitrogen = test::make_fluid("Nitrogênio", "Wagner", {}, 126.2, 33.9961, 0.0372);
   const FluidRecord water = test::make_fluid("Água", "Wagner", {}, 647.35, 221.223, 0.344292);
   struct Reference {
-    int equation;
+    EquationOfState equation;
     const FluidRecord& fluid;
     double t_k;
     double p_bar;
   };
   const Reference references[] = {
-      {PENG_ROBINSON, nitrogen, 77.35, 1.0254339639553093},
-      {PENG_ROBINSON, nitrogen, 100, 7.8114154053734017},
-      {PENG_ROBINSON, nitrogen, 120, 25.26048832762903},
-      {PENG_ROBINSON, water, 373.15, 0.96101144722212801},
-      {PENG_ROBINSON, water, 500, 26.606753378501101},
-      {PENG_ROBINSON, water, 620, 160.71956383832592},
-      {SOAVE_REDLICH_KWONG, nitrogen, 77.35, 1.0011254331245913},
-      {SOAVE_REDLICH_KWONG, nitrogen, 100, 7.8558063434793771},
-      {SOAVE_REDLICH_KWONG, nitrogen, 120, 25.367443600796195},
-      {SOAVE_REDLICH_KWONG, water, 373.15, 0.92444022201039319},
-      {SOAVE_REDLICH_KWONG, water, 500, 26.901028339998993},
-      {SOAVE_REDLICH_KWONG, water, 620, 161.73082812846702},
-      {REDLICH_KWONG, nitrogen, 77.35, 0.87066850991938742},
-      {REDLICH_KWONG, nitrogen, 100, 7.8254830097821826},
-      {REDLICH_KWONG, nitrogen, 120, 25.523698210292737},
-      {REDLICH_KWONG, water, 373.15, 2.9475181549629909},
-      {REDLICH_KWONG, water, 500, 42.243208794443744},
-      {REDLICH_KWONG, water, 620, 173.23404100963245},
-      {VAN_DER_WAALS, nitrogen, 77.35, 3.3359027986993373},
-      {VAN_DER_WAALS, nitrogen, 100, 12.467607511199774},
-      {VAN_DER_WAALS, nitrogen, 120, 27.705370312025498},
-      {VAN_DER_WAALS, water, 373.15, 15.188192961156422},
-      {VAN_DER_WAALS, water, 500, 71.942154793583562},
-      {VAN_DER_WAALS, water, 620, 185.71645003888684},
+      {EquationOfState::peng_robinson, nitrogen, 77.35, 1.0254339639553093},
+      {EquationOfState::peng_robinson, nitrogen, 100, 7.8114154053734017},
+      {EquationOfState::peng_robinson, nitrogen, 120, 25.26048832762903},
+      {EquationOfState::peng_robinson, water, 373.15, 0.96101144722212801},
+      {EquationOfState::peng_robinson, water, 500, 26.606753378501101},
+      {EquationOfState::peng_robinson, water, 620, 160.71956383832592},
+      {EquationOfState::soave_redlich_kwong, nitrogen, 77.35, 1.0011254331245913},
+      {EquationOfState::soave_redlich_kwong, nitrogen, 100, 7.8558063434793771},
+      {EquationOfState::soave_redlich_kwong, nitrogen, 120, 25.367443600796195},
+      {EquationOfState::soave_redlich_kwong, water, 373.15, 0.92444022201039319},
+      {EquationOfState::soave_redlich_kwong, water, 500, 26.901028339998993},
+      {EquationOfState::soave_redlich_kwong, water, 620, 161.73082812846702},
+      {EquationOfState::redlich_kwong, nitrogen, 77.35, 0.87066850991938742},
+      {EquationOfState::redlich_kwong, nitrogen, 100, 7.8254830097821826},
+      {EquationOfState::redlich_kwong, nitrogen, 120, 25.523698210292737},
+      {EquationOfState::redlich_kwong, water, 373.15, 2.9475181549629909},
+      {EquationOfState::redlich_kwong, water, 500, 42.243208794443744},
+      {EquationOfState::redlich_kwong, water, 620, 173.23404100963245},
+      {EquationOfState::van_der_waals, nitrogen, 77.35, 3.3359027986993373},
+      {EquationOfState::van_der_waals, nitrogen, 100, 12.467607511199774},
+      {EquationOfState::van_der_waals, nitrogen, 120, 27.705370312025498},
+      {EquationOfState::van_der_waals, water, 373.15, 15.188192961156422},
+      {EquationOfState::van_der_waals, water, 500, 71.942154793583562},
+      {EquationOfState::van_der_waals, water, 620, 185.71645003888684},
   };
   for (const Reference& r : references) {
-    SCOPED_TRACE(cp1252_to_utf8(r.fluid.name) + ", " + EQUATION_NAMES[r.equation] + ", " +
+    SCOPED_TRACE(cp1252_to_utf8(r.fluid.name) + ", " + equation_name(r.equation) + ", " +
                  std::to_string(r.t_k) + " K");
     SaturationState state;
     ASSERT_EQ(solve_saturation(r.equation, r.t_k, r.fluid, state), SATURATION_SOLVED);
@@ -380,8 +385,8 @@ TEST(SaturationReference, PressuresComputedApartFromTheProgramAgree) {
 }
 
 TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
-  for (int family = 0; family < FAMILY_COUNT; ++family) {
-    const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[family];
+  for (const EquationFamily family : FAMILIES) {
+    const SuperancillaryCurve& curve = SUPERANCILLARY_CURVES[table_row(family)];
     EXPECT_NEAR(curve.pieces[0].rho_lo, critical_point<double>(family).rho, 1e-12);
     for (int i = 1; i < curve.count; ++i)
       EXPECT_EQ(curve.pieces[i].rho_lo, curve.pieces[i - 1].rho_hi);
@@ -389,7 +394,7 @@ TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
     EXPECT_TRUE(
         std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
 
-    const VolumeCurve& volumes = SUPERANCILLARY_VOLUMES[family];
+    const VolumeCurve& volumes = SUPERANCILLARY_VOLUMES[table_row(family)];
     EXPECT_NEAR(volumes.rho_critical, critical_point<double>(family).rho, 1e-12);
     EXPECT_EQ(volumes.pieces[0].s_lo, 0.0);
     for (int i = 1; i < volumes.count; ++i)
@@ -421,9 +426,10 @@ TEST(SaturationTable, ExactColumnsFollowTheUsersUnits) {
   const FluidTable fluids = test::read_shipped_fluids();
   ASSERT_FALSE(fluids.empty());
   const TableRow kelvin_bar =
-      saturation_table_row(fluids, 0, PENG_ROBINSON, 373.15, UnitPrefs{0, 0});
+      saturation_table_row(fluids, 0, EquationOfState::peng_robinson, 373.15, UnitPrefs{});
   const TableRow rankine_psi =
-      saturation_table_row(fluids, 0, PENG_ROBINSON, 671.67, UnitPrefs{3, 1});
+      saturation_table_row(fluids, 0, EquationOfState::peng_robinson, 671.67,
+                           UnitPrefs{PressureUnit::psi, TemperatureUnit::rankine});
   ASSERT_TRUE(kelvin_bar.exact && rankine_psi.exact);
   const double psi = 14.503773773;
   EXPECT_NEAR(rankine_psi.exact->pressure, kelvin_bar.exact->pressure * psi, 1e-9);
@@ -432,7 +438,8 @@ TEST(SaturationTable, ExactColumnsFollowTheUsersUnits) {
   EXPECT_EQ(rankine_psi.iterations, kelvin_bar.iterations);
   EXPECT_TRUE(kelvin_bar.converged);
 
-  const TableRow refused = saturation_table_row(fluids, 0, PENG_ROBINSON, 700.0, UnitPrefs{});
+  const TableRow refused =
+      saturation_table_row(fluids, 0, EquationOfState::peng_robinson, 700.0, UnitPrefs{});
   EXPECT_FALSE(refused.estimate || refused.pressure || refused.iterations || refused.exact);
   EXPECT_EQ(refused.pressure_text, "");
   EXPECT_FALSE(refused.converged);

@@ -9,7 +9,7 @@
 #include "calc/calculation_request.hpp"
 #include "text/cp1252.hpp"
 #include "calc/recorded_report.hpp"
-#include "tests/support/equations.hpp"
+#include "calc/fugacity_iteration.hpp"
 #include "tests/support/shipped_fluids.hpp"
 
 namespace quelrin {
@@ -20,13 +20,13 @@ TEST(ShippedDatabase, EveryFluidConvergesWithEveryEquationBelowTc) {
   ASSERT_FALSE(fluids.empty());
   for (const FluidRecord& fluid : fluids) {
     for (double reduced : {0.6, 0.7, 0.8}) {
-      const double t_k = reduced * fluid.tc;
+      const double t_k = reduced * fluid.tc_k;
       const double p0 = first_estimate(t_k, fluid);
-      for (int e = 0; e < EQUATION_COUNT; ++e) {
+      for (const EquationOfState e : EQUATIONS) {
         SCOPED_TRACE(cp1252_to_utf8(fluid.name) + " at " + std::to_string(reduced) + " Tc, " +
-                     EQUATION_NAMES[e]);
+                     equation_name(e));
         RecordedReport report;
-        const double p = test::ITERATIONS[e](t_k, p0, fluid, report);
+        const double p = iteration_for(e)(t_k, p0, fluid, report);
         EXPECT_TRUE(std::isfinite(p) && p > 0.0) << p;
         EXPECT_EQ(report.note, "");
         EXPECT_TRUE(report.messages.empty());

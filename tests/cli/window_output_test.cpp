@@ -36,7 +36,7 @@ TEST(WindowOutput, EveryShippedFluidEquationAndTemperatureMatchesTheTranscript) 
       for (const double reduced : REDUCED_TEMPERATURES) {
         const std::string arguments = "--log --eos " + std::string(equation) + " '" +
                                       test::utf8(fluid.name) + "' " +
-                                      temperature_text(reduced * fluid.tc);
+                                      temperature_text(reduced * fluid.tc_k);
         const test::CliRun run = program.run(arguments);
         transcript +=
             "$ " + arguments + "\nstatus: " + std::to_string(run.status) + "\n" + run.out + run.err;

@@ -17,20 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fluid.name = "Fluido";
   fluid.kind = kinds[input.take<std::uint8_t>() % 4];
   for (double& c : fluid.constants) c = input.take<double>();
-  fluid.pc = input.take<double>();
-  fluid.tc = input.take<double>();
+  fluid.pc_bar = input.take<double>();
+  fluid.tc_k = input.take<double>();
   fluid.acentric_factor = input.take<double>();
   const quelrin::FluidTable fluids{fluid};
   const int fluid_index = input.take<std::int8_t>() % 3 - 1;
   const int equation_index = input.take<std::int8_t>() % (quelrin::EQUATION_COUNT + 2) - 1;
   quelrin::UnitPrefs units;
-  units.pressure_unit = input.take<std::uint8_t>() % 5;
-  units.temperature_unit = input.take<std::uint8_t>() % 4;
+  units.pressure_unit = *quelrin::pressure_unit_at(input.take<std::uint8_t>() % 5);
+  units.temperature_unit = *quelrin::temperature_unit_at(input.take<std::uint8_t>() % 4);
   const std::string_view temperature = input.rest();
 
   quelrin::RecordedReport report;
-  const quelrin::CalcResult result =
-      quelrin::run_calculation_request(fluids, fluid_index, equation_index, temperature, units, report);
+  const quelrin::CalcResult result = quelrin::run_calculation_request(
+      fluids, fluid_index, quelrin::equation_at(equation_index), temperature, units, report);
   if (result.stopped()) {
     require(result.message.has_value() && !result.message->text.empty(), "a stop tells why");
     require(result.result_text.empty(), "a stop gives no pressure");

@@ -13,7 +13,7 @@ bool same_record(const quelrin::FluidRecord& a, const quelrin::FluidRecord& b) {
   for (std::size_t i = 0; i < a.constants.size(); ++i) {
     if (!same_bits(a.constants[i], b.constants[i])) return false;
   }
-  return a.name == b.name && a.kind == b.kind && same_bits(a.pc, b.pc) && same_bits(a.tc, b.tc) &&
+  return a.name == b.name && a.kind == b.kind && same_bits(a.pc_bar, b.pc_bar) && same_bits(a.tc_k, b.tc_k) &&
          same_bits(a.acentric_factor, b.acentric_factor);
 }
 

@@ -11,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   quelrin::UnitPrefs prefs{2, 3};
   require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs) == quelrin::PrefsRead::read, "an existing file is read");
-  require(quelrin::is_pressure_unit(prefs.pressure_unit), "a pressure unit of the list");
-  require(quelrin::is_temperature_unit(prefs.temperature_unit), "a temperature unit of the list");
+  require(quelrin::pressure_unit_at(quelrin::unit_index(prefs.pressure_unit)).has_value(),
+          "a pressure unit of the list");
+  require(quelrin::temperature_unit_at(quelrin::unit_index(prefs.temperature_unit)).has_value(),
+          "a temperature unit of the list");
 
   require(quelrin::write_prefs_file(quelrin::PREFS_FILE, prefs), "the choice is written");
   quelrin::UnitPrefs again{0, 0};

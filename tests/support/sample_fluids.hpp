@@ -15,8 +15,8 @@ inline FluidRecord make_fluid(std::string name, std::string kind, std::array<dou
   fluid.name = std::move(name);
   fluid.kind = std::move(kind);
   fluid.constants = constants;
-  fluid.tc = tc;
-  fluid.pc = pc;
+  fluid.tc_k = tc;
+  fluid.pc_bar = pc;
   fluid.acentric_factor = omega;
   return fluid;
 }

@@ -14,7 +14,12 @@
 namespace quelrin {
 namespace {
 
-constexpr UnitPrefs KEPT{1, 2};  // what the fields held before the reading
+// Prefs from the numbers prefs.dat holds for them.
+UnitPrefs numbered(int pressure, int temperature) {
+  return {*pressure_unit_at(pressure), *temperature_unit_at(temperature)};
+}
+
+const UnitPrefs KEPT = numbered(1, 2);  // what the fields held before the reading
 
 UnitPrefs read_text(const char* text) {
   test::TempDir dir;
@@ -25,16 +30,16 @@ UnitPrefs read_text(const char* text) {
 }
 
 TEST(PrefsFile, NumbersOnTwoLinesSelectTheirUnits) {
-  EXPECT_EQ(read_text("4\n3"), (UnitPrefs{4, 3}));
-  EXPECT_EQ(read_text("  0\r\n\t0\n"), (UnitPrefs{0, 0}));
-  EXPECT_EQ(read_text("+2 3 trailing"), (UnitPrefs{2, 3}));
+  EXPECT_EQ(read_text("4\n3"), numbered(4, 3));
+  EXPECT_EQ(read_text("  0\r\n\t0\n"), numbered(0, 0));
+  EXPECT_EQ(read_text("+2 3 trailing"), numbered(2, 3));
 }
 
 TEST(PrefsFile, UnreadableOrOutOfRangeNumbersKeepTheirFields) {
-  EXPECT_EQ(read_text("9 3"), (UnitPrefs{1, 3}));
-  EXPECT_EQ(read_text("3 -1"), (UnitPrefs{3, 2}));
-  EXPECT_EQ(read_text("3"), (UnitPrefs{3, 2}));
-  EXPECT_EQ(read_text("3 x"), (UnitPrefs{3, 2}));
+  EXPECT_EQ(read_text("9 3"), numbered(1, 3));
+  EXPECT_EQ(read_text("3 -1"), numbered(3, 2));
+  EXPECT_EQ(read_text("3"), numbered(3, 2));
+  EXPECT_EQ(read_text("3 x"), numbered(3, 2));
   EXPECT_EQ(read_text("x 3"), KEPT);  // the first failed conversion ends the reading
   EXPECT_EQ(read_text(""), KEPT);
 }
@@ -69,7 +74,7 @@ TEST(PrefsFile, WritingGivesTheTwoNumbersAndNoLineEnd) {
   test::write_file(path, "4 3\nlonger old contents");
   ASSERT_TRUE(write_prefs_file(path, UnitPrefs{}));
   EXPECT_EQ(test::read_file(path), "0 0");
-  ASSERT_TRUE(write_prefs_file(path, UnitPrefs{2, 3}));
+  ASSERT_TRUE(write_prefs_file(path, numbered(2, 3)));
   EXPECT_EQ(test::read_file(path), "2 3");
 }
 

@@ -6,8 +6,8 @@
 namespace quelrin {
 namespace {
 
-constexpr int BAR = 0, ATM = 1, KPA = 2, PSI = 3, MMHG = 4;
-constexpr int KELVIN = 0, RANKINE = 1, CELSIUS = 2, FAHRENHEIT = 3;
+constexpr PressureUnit BAR = PressureUnit::bar, ATM = PressureUnit::atm, KPA = PressureUnit::kpa,
+                       PSI = PressureUnit::psi, MMHG = PressureUnit::mmhg;
 constexpr double CONVERSION_TOLERANCE = 1e-9;  // relative
 
 // The standard atmosphere is 1.01325 bar, 101.325 kPa and 760 mmHg by
@@ -33,10 +33,11 @@ TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
   for (const Point& p : {Point{273.15, 0.0, 32.0, 491.67}, Point{373.15, 100.0, 212.0, 671.67}}) {
     SCOPED_TRACE(p.kelvin);
     const double typed[TEMPERATURE_UNIT_COUNT] = {p.kelvin, p.rankine, p.celsius, p.fahrenheit};
-    for (int unit : {KELVIN, RANKINE, CELSIUS, FAHRENHEIT}) {
-      EXPECT_NEAR(temperature_to_kelvin(unit, typed[unit]), p.kelvin, p.kelvin * CONVERSION_TOLERANCE)
+    for (int index = 0; index < TEMPERATURE_UNIT_COUNT; ++index) {
+      const TemperatureUnit unit = *temperature_unit_at(index);
+      EXPECT_NEAR(temperature_to_kelvin(unit, typed[index]), p.kelvin, p.kelvin * CONVERSION_TOLERANCE)
           << temperature_suffix(unit);
-      EXPECT_NEAR(kelvin_to_temperature_unit(unit, p.kelvin), typed[unit], 1e-9)
+      EXPECT_NEAR(kelvin_to_temperature_unit(unit, p.kelvin), typed[index], 1e-9)
           << temperature_suffix(unit);
     }
   }
@@ -45,15 +46,19 @@ TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
 TEST(Units, SuffixesAndLabelsFollowTheIndices) {
   const char* const temperature_suffixes[] = {"K", "R", "°C", "°F"};
   const char* const pressure_suffixes[] = {"bar", "atm", "kPa", "psi", "mmHg"};
-  for (int unit = 0; unit < TEMPERATURE_UNIT_COUNT; ++unit) {
-    EXPECT_EQ(temperature_suffix(unit), temperature_suffixes[unit]);
+  for (int index = 0; index < TEMPERATURE_UNIT_COUNT; ++index) {
+    const TemperatureUnit unit = *temperature_unit_at(index);
+    EXPECT_EQ(temperature_suffix(unit), temperature_suffixes[index]);
     EXPECT_EQ(temperature_label(unit),
-              "Entre com a temperatura (" + std::string(temperature_suffixes[unit]) + "):");
+              "Entre com a temperatura (" + std::string(temperature_suffixes[index]) + "):");
   }
-  for (int unit = 0; unit < PRESSURE_UNIT_COUNT; ++unit) {
-    EXPECT_EQ(pressure_suffix(unit), pressure_suffixes[unit]);
-    EXPECT_EQ(pressure_label(unit), "Pressão de Vapor (" + std::string(pressure_suffixes[unit]) + "):");
+  for (int index = 0; index < PRESSURE_UNIT_COUNT; ++index) {
+    const PressureUnit unit = *pressure_unit_at(index);
+    EXPECT_EQ(pressure_suffix(unit), pressure_suffixes[index]);
+    EXPECT_EQ(pressure_label(unit), "Pressão de Vapor (" + std::string(pressure_suffixes[index]) + "):");
   }
+  EXPECT_FALSE(pressure_unit_at(PRESSURE_UNIT_COUNT));
+  EXPECT_FALSE(temperature_unit_at(-1));
   EXPECT_EQ(FIRST_START_PRESSURE_LABEL, "Pressão de vapor (bar):");
 }
 

@@ -41,7 +41,8 @@ struct Expected {
 Expected compute(int fluid, int equation, std::string_view temperature, UnitPrefs units) {
   Expected expected;
   expected.result =
-      run_calculation_request(parse(shipped_database()), fluid, equation, temperature, units, expected.report);
+      run_calculation_request(parse(shipped_database()), fluid, equation_at(equation), temperature,
+                              units, expected.report);
   return expected;
 }
 
@@ -165,7 +166,7 @@ TEST_F(MainWindow, UnitsDialogChangesTheUnitsAndTheLabels) {
   type(window, IDC_TEMPERATURE_EDIT, "25,5");
   click(window, IDOK);
   ASSERT_TRUE(eventually([&] { return !item_text(window, IDC_PRESSURE_EDIT).empty(); }));
-  const Expected expected = compute(0, 0, "25,5", {2, 2});
+  const Expected expected = compute(0, 0, "25,5", {PressureUnit::kpa, TemperatureUnit::celsius});
   EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), expected.result.result_text);
   EXPECT_EQ(item_text(window, IDC_ESTIMATE_EDIT), expected.result.estimate_text);
   EXPECT_EQ(item_text(window, IDC_TEMPERATURE_EDIT), "25,5");
