@@ -7,8 +7,8 @@ namespace quelrin {
 
 void WindowReport::clear_log() { window_.list_reset(IDC_ITERATION_LOG); }
 
-void WindowReport::append_log_line(std::string_view line) {
-  window_.list_add(IDC_ITERATION_LOG, line);
+void WindowReport::append_fugacities(double phi_v, double phi_l) {
+  window_.list_add(IDC_ITERATION_LOG, FugacityLine(phi_v, phi_l).text());
 }
 
 void WindowReport::select_log_line(int index) { window_.list_select(IDC_ITERATION_LOG, index); }

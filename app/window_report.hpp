@@ -12,7 +12,7 @@ class WindowReport : public CalcReport {
   explicit WindowReport(Dialog& window) : window_(window) {}
 
   void clear_log() override;
-  void append_log_line(std::string_view line) override;
+  void append_fugacities(double phi_v, double phi_l) override;
   void select_log_line(int index) override;
   void set_note(std::string_view note) override;
   void show_message(const Message& message) override;

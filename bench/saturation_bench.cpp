@@ -45,9 +45,8 @@ const std::vector<Request>& requests() {
 
 class SilentReport : public CalcReport {
  public:
-  bool keeps_log_lines() const override { return false; }
   void clear_log() override {}
-  void append_log_line(std::string_view) override {}
+  void append_fugacities(double, double) override {}
   void select_log_line(int) override {}
   void set_note(std::string_view) override {}
   void show_message(const Message&) override {}

@@ -59,8 +59,8 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
       result.refused_position = static_cast<int>(i);
       return result;
     }
-    if (text[i] == ',') text[i] = '.';  // a decimal comma reads as a point
   }
+  decimal_comma_to_point(text);
   // A lone sign or point is no temperature at all, not zero.
   if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);

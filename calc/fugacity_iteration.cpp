@@ -96,17 +96,6 @@ struct VanDerWaals : Parameters {
 };
 
 // "f(v) = %g;    f(l) = %g", formed on the stack.
-void append_fugacity_line(CalcReport& report, double phi_v, double phi_l) {
-  static constexpr std::string_view VAPOUR = "f(v) = ";
-  static constexpr std::string_view LIQUID = ";    f(l) = ";
-  char line[VAPOUR.size() + LIQUID.size() + 2 * G_TEXT_ROOM];
-  char* end = std::copy(VAPOUR.begin(), VAPOUR.end(), line);
-  end = write_g(end, phi_v);
-  end = std::copy(LIQUID.begin(), LIQUID.end(), end);
-  end = write_g(end, phi_l);
-  report.append_log_line(std::string_view(line, static_cast<std::size_t>(end - line)));
-}
-
 template <class Equation>
 double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
   const Equation equation(t_k, fluid);
@@ -121,7 +110,7 @@ double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& 
 
     const double phi_v = std::exp(Equation::ln_phi(roots.vapour, d));
     const double phi_l = std::exp(Equation::ln_phi(roots.liquid, d));
-    if (report.keeps_log_lines()) append_fugacity_line(report, phi_v, phi_l);
+    report.append_fugacities(phi_v, phi_l);
     ++k;
 
     const double ratio = phi_l / phi_v;
@@ -140,6 +129,17 @@ double iterate(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& 
 }
 
 }  // namespace
+
+FugacityLine::FugacityLine(double phi_v, double phi_l) {
+  static constexpr std::string_view VAPOUR = "f(v) = ";
+  static constexpr std::string_view LIQUID = ";    f(l) = ";
+  static_assert(VAPOUR.size() + LIQUID.size() <= sizeof line_ - 2 * G_TEXT_ROOM);
+  char* end = std::copy(VAPOUR.begin(), VAPOUR.end(), line_);
+  end = write_g(end, phi_v);
+  end = std::copy(LIQUID.begin(), LIQUID.end(), end);
+  end = write_g(end, phi_l);
+  size_ = static_cast<std::size_t>(end - line_);
+}
 
 double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
   return iterate<PengRobinson>(t_k, p0_bar, fluid, report);

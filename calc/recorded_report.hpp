@@ -20,7 +20,9 @@ class RecordedReport : public CalcReport {
     log.clear();
     selected = -1;
   }
-  void append_log_line(std::string_view line) override { log.emplace_back(line); }
+  void append_fugacities(double phi_v, double phi_l) override {
+    log.emplace_back(FugacityLine(phi_v, phi_l).text());
+  }
   void select_log_line(int index) override { selected = index; }
   void set_note(std::string_view text) override { note = text; }
   void show_message(const Message& message) override { messages.push_back(message); }

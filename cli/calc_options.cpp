@@ -100,9 +100,7 @@ int index_of(std::string_view word, std::initializer_list<std::string_view> word
 
 // A number as the temperature field takes it: a decimal comma reads as a point.
 std::optional<double> read_number(std::string text) {
-  for (char& c : text) {
-    if (c == ',') c = '.';
-  }
+  decimal_comma_to_point(text);
   return read_whole_number(text);
 }
 

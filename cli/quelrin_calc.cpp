@@ -64,9 +64,7 @@ int run_single(const CalcOptions& options, const FluidTable& fluids, int fluid_i
 
 int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPrefs& units) {
   std::string typed = *options.tsat;
-  for (char& c : typed) {
-    if (c == ',') c = '.';
-  }
+  decimal_comma_to_point(typed);
   const std::optional<double> pressure = read_whole_number(typed);
   if (!pressure || !std::isfinite(*pressure))
     return usage_error("--tsat needs a pressure, not '" + *options.tsat + "'");
@@ -148,13 +146,14 @@ int run(int argc, char** argv) {
   CalcOptions options;
   if (const int status = parse_calc_options(argc, argv, options); status >= 0) return status;
 
-  std::FILE* file = std::fopen(options.database.c_str(), "rb");
-  if (!file) return usage_error("cannot open the fluid database '" + options.database + "'");
   FluidTable fluids;
+  std::string text;
   std::string reason;
-  const bool parsed = parse_fluid_database(file, fluids, reason);
-  std::fclose(file);
-  if (!parsed) {
+  const DatabaseFile database = read_fluid_database_file(options.database, fluids, text, reason);
+  if (database == DatabaseFile::not_opened) {
+    return usage_error("cannot open the fluid database '" + options.database + "'");
+  }
+  if (database == DatabaseFile::malformed) {
     return usage_error("malformed fluid database '" + options.database +
                        "': " + cp1252_to_utf8(reason));
   }

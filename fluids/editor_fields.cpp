@@ -68,12 +68,7 @@ int validate_number_field(Dialog& editor, int id) {
   }
   const std::size_t fault = number_fault_at(text);
   // Commas up to the fault become points, in the field too.
-  for (std::size_t i = 0; i < text.size() && i <= fault; ++i) {
-    if (text[i] == ',') {
-      text[i] = '.';
-      editor.set_text(id, text);
-    }
-  }
+  if (decimal_comma_to_point(text, fault)) editor.set_text(id, text);
   if (fault != std::string_view::npos) {
     refuse_at(editor, id, fault);
     return FIELD_REFUSED_CHARACTER;

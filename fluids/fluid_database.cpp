@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "text/cp1252.hpp"
@@ -18,6 +19,12 @@ constexpr const char* FIELD_NAMES[] = {"nome",        "tipo",        "constante 
                                        "constante 2", "constante 3", "constante 4",
                                        "Pc",          "Tc",          "fator acêntrico"};
 constexpr std::size_t FIELDS_PER_RECORD = std::size(FIELD_NAMES);
+
+// Closes the file it holds when it goes.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Any run of white space separates two tokens, line ends of either kind included.
 class Tokens {
@@ -104,13 +111,21 @@ bool parse_fluid_database(std::string_view text, FluidTable& table, std::string&
   return true;
 }
 
-bool parse_fluid_database(std::FILE* file, FluidTable& table, std::string& reason) {
-  std::string text;
+bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text, std::string& reason) {
+  text.clear();
   if (!read_rest(file, text)) {
     reason = "erro de leitura";
     return false;
   }
   return parse_fluid_database(text, table, reason);
+}
+
+DatabaseFile read_fluid_database_file(const std::string& path, FluidTable& table, std::string& text,
+                                      std::string& reason) {
+  const FileHandle file(std::fopen(path.c_str(), "rb"));
+  if (!file) return DatabaseFile::not_opened;
+  return read_fluid_database(file.get(), table, text, reason) ? DatabaseFile::read
+                                                              : DatabaseFile::malformed;
 }
 
 std::string format_fluid_database(const FluidTable& table) {

@@ -15,7 +15,17 @@ namespace quelrin {
 // `table` untouched and puts a short reason in Portuguese (Windows-1252) in
 // `reason`, naming the record and the field ("registro 3, campo Tc").
 bool parse_fluid_database(std::string_view text, FluidTable& table, std::string& reason);
-bool parse_fluid_database(std::FILE* file, FluidTable& table, std::string& reason);
+
+// The rest of an open file read into `text`, then parsed as above; a read
+// error is a malformed file ("erro de leitura").
+bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text, std::string& reason);
+
+enum class DatabaseFile { read, not_opened, malformed };
+
+// Opens the file, reads it whole into `text` and `table` (read_fluid_database)
+// and closes it, whatever happens meanwhile (a failed allocation included).
+DatabaseFile read_fluid_database_file(const std::string& path, FluidTable& table, std::string& text,
+                                      std::string& reason);
 
 // The whole file's text: the count line, then one line per record in table
 // order, each number as "%g" writes it but never rounded (format_g_exact).

@@ -1,38 +1,34 @@
 // The database readers that fill a window's list.
 #include "fluids/fluid_loading.hpp"
 
-#include <cstdio>
 #include <new>
 
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
-#include "text/read_stream.hpp"
 
 namespace quelrin {
 
 bool read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
-  std::FILE* file = std::fopen(DATABASE_FILE, "rb");
-  if (!file) {
-    owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
-    return false;
-  }
-  std::string reason = "erro de leitura";
-  bool parsed = false;
+  std::string reason;
+  DatabaseFile status = DatabaseFile::malformed;
   try {
-    text.clear();
-    parsed = read_rest(file, text) && parse_fluid_database(text, table, reason);
+    status = read_fluid_database_file(DATABASE_FILE, table, text, reason);
   } catch (const std::bad_alloc&) {
-    std::fclose(file);
     owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
     return false;
   }
-  std::fclose(file);
-  if (!parsed) {
-    owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
-    return false;
+  switch (status) {
+    case DatabaseFile::read:
+      return true;
+    case DatabaseFile::not_opened:
+      owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
+      return false;
+    case DatabaseFile::malformed:
+      break;
   }
-  return true;
+  owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
+  return false;
 }
 
 bool load_fluids_for_main(Dialog& window, FluidTable& table) {

@@ -120,4 +120,12 @@ std::optional<double> read_whole_number(std::string_view text) {
   return scan.value;
 }
 
+bool decimal_comma_to_point(std::string& text, std::size_t last) {
+  const auto end =
+      last < text.size() ? text.begin() + static_cast<std::ptrdiff_t>(last + 1) : text.end();
+  const auto first_comma = std::find(text.begin(), end, ',');
+  std::replace(first_comma, end, ',', '.');
+  return first_comma != end;
+}
+
 }  // namespace quelrin

@@ -31,4 +31,9 @@ double read_leading_number(std::string_view text);
 // nothing when any part of it is not.
 std::optional<double> read_whole_number(std::string_view text);
 
+// A decimal comma, as Portuguese writes it, turned into the point the readers
+// above take: each comma of the text up to position `last` included (all by
+// default). True when there was one.
+bool decimal_comma_to_point(std::string& text, std::size_t last = std::string::npos);
+
 }  // namespace quelrin

@@ -2,7 +2,6 @@
 // want real fluids; empty when it cannot be read.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "fluids/fluid_database.hpp"
@@ -11,11 +10,12 @@ namespace quelrin::test {
 
 inline FluidTable read_shipped_fluids() {
   FluidTable fluids;
+  std::string text;
   std::string reason;
-  std::FILE* file = std::fopen(QUELRIN_DATA_DIR "/dados.txt", "rb");
-  if (!file) return fluids;
-  if (!parse_fluid_database(file, fluids, reason)) fluids.clear();
-  std::fclose(file);
+  if (read_fluid_database_file(QUELRIN_DATA_DIR "/dados.txt", fluids, text, reason) !=
+      DatabaseFile::read) {
+    fluids.clear();
+  }
   return fluids;
 }
 
