@@ -9,7 +9,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
@@ -102,7 +104,7 @@ std::array<Curve, EQUATION_COUNT> window_points(const PlotRequest& r) {
 void draw_legend(const FluidRecord& fluid) {
   constexpr int ENTRIES = EQUATION_COUNT + 2;
   std::string texts[ENTRIES];
-  for (int e = 0; e < EQUATION_COUNT; ++e) texts[e] = EQUATION_NAMES[e];
+  for (const EquationOfState e : EQUATIONS) texts[list_index(e)] = equation_name(e);
   texts[EQUATION_COUNT] = cp1252_to_utf8("Correlação (" + fluid.kind + ")");
   texts[EQUATION_COUNT + 1] = cp1252_to_utf8("Iteração da janela (convergiu)");
   const char* text_pointers[ENTRIES];
@@ -131,15 +133,9 @@ void draw_legend(const FluidRecord& fluid) {
            symbol_scales, symbol_numbers, symbols);
 }
 
-}  // namespace
-
-bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::string& reason) {
-  const FluidRecord& fluid = (*r.fluids)[static_cast<std::size_t>(r.fluid_index)];
-  const TemperatureUnit t_unit = r.units.temperature_unit;
-  const PressureUnit p_unit = r.units.pressure_unit;
-
-  const std::array<Curve, EQUATION_COUNT + 1> curves = sample_curves(r, fluid);
-  const std::array<Curve, EQUATION_COUNT> points = window_points(r);
+// The span of log P over every curve; empty when there is nothing to draw.
+std::optional<std::pair<double, double>> log_pressure_range(
+    const std::array<Curve, EQUATION_COUNT + 1>& curves) {
   double low = INFINITY;
   double high = -INFINITY;
   for (const Curve& curve : curves) {
@@ -148,20 +144,13 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
       high = std::max(high, y);
     }
   }
-  if (!(low < high)) {
-    reason = "no saturation pressure in the range to draw";
-    return false;
-  }
+  if (!(low < high)) return std::nullopt;
+  return std::pair(low, high);
+}
 
-  // Drawn in memory, the file is then replaced whole: a failed write leaves
-  // no partial figure. PLplot closes the stream in plend.
-  char* image = nullptr;
-  std::size_t image_size = 0;
-  std::FILE* stream = ::open_memstream(&image, &image_size);
-  if (!stream) {
-    reason = "cannot write '" + file + "'";
-    return false;
-  }
+// The device on `stream`, the colours, the axes over the range and their labels.
+void start_page(std::FILE* stream, const std::string& file, const PlotRequest& r,
+                const FluidRecord& fluid, std::pair<double, double> log_p) {
   plsdev(device_for(file));
   plsfile(stream);
   plspage(0.0, 0.0, 1000, 700, 0, 0);
@@ -173,14 +162,19 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
   plinit();
   plcol0(INK);
   plschr(0.0, 1.1);
-  plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
-  const std::string t_label =
-      cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
-  const std::string p_label =
-      cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
+  // 20: logarithmic y axis
+  plenv(r.from, r.to, std::floor(log_p.first), std::ceil(log_p.second), 0, 20);
+  const std::string t_label = cp1252_to_utf8(
+      "Temperatura (" + std::string(temperature_suffix(r.units.temperature_unit)) + ")");
+  const std::string p_label = cp1252_to_utf8(
+      "Pressão de vapor (" + std::string(pressure_suffix(r.units.pressure_unit)) + ")");
   const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
   pllab(t_label.c_str(), p_label.c_str(), title.c_str());
+}
 
+// The exact curves and the correlation's as lines, the window's points as glyphs.
+void draw_curves(const std::array<Curve, EQUATION_COUNT + 1>& curves,
+                 const std::array<Curve, EQUATION_COUNT>& points) {
   plwidth(2.0);
   for (int i = 0; i <= EQUATION_COUNT; ++i) {
     plcol0(FIRST_CURVE + i);
@@ -195,7 +189,31 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
              POINT_SYMBOL);
   }
+}
 
+}  // namespace
+
+bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::string& reason) {
+  const FluidRecord& fluid = (*r.fluids)[static_cast<std::size_t>(r.fluid_index)];
+  const std::array<Curve, EQUATION_COUNT + 1> curves = sample_curves(r, fluid);
+  const std::array<Curve, EQUATION_COUNT> points = window_points(r);
+  const auto log_p = log_pressure_range(curves);
+  if (!log_p) {
+    reason = "no saturation pressure in the range to draw";
+    return false;
+  }
+
+  // Drawn in memory, the file is then replaced whole: a failed write leaves
+  // no partial figure. PLplot closes the stream in plend.
+  char* image = nullptr;
+  std::size_t image_size = 0;
+  std::FILE* stream = ::open_memstream(&image, &image_size);
+  if (!stream) {
+    reason = "cannot write '" + file + "'";
+    return false;
+  }
+  start_page(stream, file, r, fluid, *log_p);
+  draw_curves(curves, points);
   draw_legend(fluid);
   plend();
   const bool written = replace_file(file, std::string_view(image, image_size));
