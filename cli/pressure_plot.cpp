@@ -14,13 +14,12 @@
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
+#include "diagram/saturation_curves.hpp"
 #include "text/cp1252.hpp"
 #include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
-
-constexpr int SAMPLES = 400;
 
 // cmap0 entries: 0 background, 1 axes and text, then one per curve.
 constexpr int BACKGROUND = 0;
@@ -43,23 +42,6 @@ const char* device_for(std::string_view file) {
   return "svgcairo";
 }
 
-// The fluid's Tc and the equations' own, in kelvin: the sampled range ends
-// at the highest of them.
-std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord& fluid) {
-  std::vector<double> t;
-  for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
-  // Each curve ends at its critical point; put that point in when it falls inside.
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    const double tc = kelvin_to_temperature_unit(
-        r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
-    if (tc > r.from && tc < r.to) t.push_back(tc);
-  }
-  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc * (1.0 - 1e-9));
-  if (tc > r.from && tc < r.to) t.push_back(tc);
-  std::sort(t.begin(), t.end());
-  return t;
-}
-
 void add_point(Curve& curve, double t, double p) {
   if (p > 0.0 && std::isfinite(p)) {
     curve.t.push_back(t);
@@ -67,21 +49,12 @@ void add_point(Curve& curve, double t, double p) {
   }
 }
 
-// The equations' exact curves, then the correlation's.
+// The equations' exact curves, then the correlation's, in PLplot's log axis.
 std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const FluidRecord& fluid) {
   std::array<Curve, EQUATION_COUNT + 1> curves;
-  for (const double t : sample_temperatures(r, fluid)) {
-    const double t_k = temperature_to_kelvin(r.units.temperature_unit, t);
-    if (!(t_k > 0.0)) continue;
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
-      SaturationState state;
-      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
-        add_point(curves[e], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
-      }
-    }
-    if (t_k < fluid.tc)
-      add_point(curves[EQUATION_COUNT], t,
-                bar_to_pressure_unit(r.units.pressure_unit, first_estimate(t_k, fluid)));
+  const auto sampled = sample_saturation_curves(fluid, r.units, r.from, r.to);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    for (std::size_t k = 0; k < sampled[i].t.size(); ++k) add_point(curves[i], sampled[i].t[k], sampled[i].p[k]);
   }
   return curves;
 }
