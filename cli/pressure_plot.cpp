@@ -14,9 +14,9 @@
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
+#include "cli/plot_file.hpp"
 #include "diagram/saturation_curves.hpp"
 #include "text/cp1252.hpp"
-#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
@@ -35,12 +35,6 @@ struct Curve {
   std::vector<double> t;
   std::vector<double> log_p;
 };
-
-const char* device_for(std::string_view file) {
-  if (file.ends_with(".png")) return "pngcairo";
-  if (file.ends_with(".pdf")) return "pdfcairo";
-  return "svgcairo";
-}
 
 void add_point(Curve& curve, double t, double p) {
   if (p > 0.0 && std::isfinite(p)) {
@@ -126,55 +120,37 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     return false;
   }
 
-  // Drawn in memory, the file is then replaced whole: a failed write leaves
-  // no partial figure. PLplot closes the stream in plend.
-  char* image = nullptr;
-  std::size_t image_size = 0;
-  std::FILE* stream = ::open_memstream(&image, &image_size);
-  if (!stream) {
-    reason = "cannot write '" + file + "'";
-    return false;
-  }
-  plsdev(device_for(file));
-  plsfile(stream);
-  plspage(0.0, 0.0, 1000, 700, 0, 0);
-  plscol0(BACKGROUND, 255, 255, 255);
-  plscol0(INK, 0, 0, 0);
-  for (int i = 0; i <= EQUATION_COUNT; ++i) {
-    plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
-  }
-  plinit();
-  plcol0(INK);
-  plschr(0.0, 1.1);
-  plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
-  const std::string t_label =
-      cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
-  const std::string p_label =
-      cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
-  const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
-  pllab(t_label.c_str(), p_label.c_str(), title.c_str());
+  return plot_to_file(file, 1000, 700, [&] {
+    plscol0(INK, 0, 0, 0);
+    for (int i = 0; i <= EQUATION_COUNT; ++i) {
+      plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
+    }
+    plcol0(INK);
+    plschr(0.0, 1.1);
+    plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
+    const std::string t_label =
+        cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
+    const std::string p_label =
+        cp1252_to_utf8("Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")");
+    const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
+    pllab(t_label.c_str(), p_label.c_str(), title.c_str());
 
-  plwidth(2.0);
-  for (int i = 0; i <= EQUATION_COUNT; ++i) {
-    plcol0(FIRST_CURVE + i);
-    pllsty(i == EQUATION_COUNT ? DASHED : SOLID);
-    plline(static_cast<PLINT>(curves[i].t.size()), curves[i].t.data(), curves[i].log_p.data());
-  }
-  pllsty(SOLID);
-  plwidth(1.0);
-  plschr(0.0, 0.6);  // the points' glyph
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    plcol0(FIRST_CURVE + e);
-    plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
-             POINT_SYMBOL);
-  }
-
-  draw_legend(fluid);
-  plend();
-  const bool written = replace_file(file, std::string_view(image, image_size));
-  std::free(image);
-  if (!written) reason = "cannot write '" + file + "'";
-  return written;
+    plwidth(2.0);
+    for (int i = 0; i <= EQUATION_COUNT; ++i) {
+      plcol0(FIRST_CURVE + i);
+      pllsty(i == EQUATION_COUNT ? DASHED : SOLID);
+      plline(static_cast<PLINT>(curves[i].t.size()), curves[i].t.data(), curves[i].log_p.data());
+    }
+    pllsty(SOLID);
+    plwidth(1.0);
+    plschr(0.0, 0.6);  // the points' glyph
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      plcol0(FIRST_CURVE + e);
+      plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
+               POINT_SYMBOL);
+    }
+    draw_legend(fluid);
+  }, reason);
 }
 
 }  // namespace quelrin

@@ -101,6 +101,27 @@ Drawing supercritical(const FluidRecord& fluid, const IsothermView& view, const 
   return d;
 }
 
+// What the markers mean, in the frame's lower right corner.
+void add_legend(Drawing& d, bool window_marked) {
+  struct Entry {
+    MarkerShape shape;
+    Colour colour;
+    const char* text;
+  };
+  std::vector<Entry> entries = {{MarkerShape::square, TIE_LINE, "líquido e vapor saturados"},
+                                {MarkerShape::circle, POINT, "espinodais"},
+                                {MarkerShape::triangle_down, CURVE, "curva cortada"}};
+  if (window_marked) entries.push_back({MarkerShape::diamond, WINDOW_POINT, "pressão da janela"});
+  const double left = d.frame.right - 92.0;
+  double y = d.frame.bottom - 4.0 - (static_cast<double>(entries.size()) - 1.0) * (TEXT_SIZE + 2.0);
+  for (const Entry& e : entries) {
+    const double marker_y = e.shape == MarkerShape::triangle_down ? y : y - 2.5;
+    d.markers.push_back({{left, marker_y}, e.shape, 2.0, e.colour, DrawingRole::frame, ""});
+    d.texts.push_back({{left + 5.0, y}, e.text, TEXT_SIZE, INK, TextAnchor::start, false, DrawingRole::frame});
+    y += TEXT_SIZE + 2.0;
+  }
+}
+
 }  // namespace
 
 Drawing isotherm_drawing(const FluidRecord& fluid, const IsothermView& view, double width, double height) {
@@ -147,10 +168,11 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const IsothermView& view, dou
     add_marker(d, x.to, view.window_bar * factor, MarkerShape::diamond, WINDOW_POINT, "pressão da janela");
   }
 
+  add_legend(d, view.window_bar > 0.0);
   const DrawingPoint line_end = to_control(d.frame, s.vapour_volume, p_sat);
   const DrawingPoint hump = to_control(d.frame, c.vapour_spinodal, p_max);
   const DrawingPoint middle = to_control(d.frame, c.middle_volume, p_sat);
-  add_note(d, {hump.x, hump.y - 4.0}, format_g(c.vapour_area) + " J/mol", TextAnchor::middle);
+  add_note(d, {hump.x + 5.0, hump.y - 3.0}, format_g(c.vapour_area) + " J/mol", TextAnchor::start);
   add_note(d, {middle.x + 3.0, middle.y + TEXT_SIZE + 3.0}, format_g(c.liquid_area) + " J/mol",
            TextAnchor::start);
   add_note(d, {line_end.x - 2.0, line_end.y + TEXT_SIZE + 3.0},

@@ -100,6 +100,9 @@ struct Drawing {
   std::vector<DrawingText> texts;
 };
 
+// A marker's outline, for managers that fill polygons (a circle as 16 sides).
+std::vector<DrawingPoint> marker_outline(const Marker& marker);
+
 // The control coordinate of a data value on an axis spanning [low, high].
 double axis_position(const PlotAxis& axis, double value, double low, double high);
 // The data value at a control coordinate: the inverse.

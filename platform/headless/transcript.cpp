@@ -37,6 +37,7 @@ void show_drawing(std::ostream& out, const Drawing& d) {
   }
   for (const FilledPolygon& area : d.areas) out << "  area " << quoted(area.label) << '\n';
   for (const Marker& marker : d.markers) {
+    if (marker.role == DrawingRole::frame) continue;  // a legend's sample
     if (marker.role == DrawingRole::clip) {
       out << "  clipped at " << format_g(x_value(f, marker.at)) << '\n';
     } else {
