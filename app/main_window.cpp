@@ -98,7 +98,7 @@ void MainWindow::show_diagram(Dialog& window) {
     return;
   }
   const bool converged = !is_saturation_error(result.pressure_bar) && report.note.empty();
-  const IsothermView view{equation, result.t_k, converged ? result.pressure_bar : 0.0, false, prefs_};
+  const DiagramView view{equation, result.t_k, converged ? result.pressure_bar : 0.0, false, prefs_};
   DiagramDialog diagram(fluids_[static_cast<std::size_t>(fluid_index)], view);
   window.run_child(IDD_DIAGRAM, diagram);
 }

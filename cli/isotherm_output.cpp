@@ -84,7 +84,7 @@ int run_isotherm(const IsothermRequest& request, const FluidTable& fluids, int f
   const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
   if (request.plot) {
     const bool converged = report.note.empty() && result.result_text != FAILED_RESULT_TEXT;
-    const IsothermView view{request.equation, result.t_k, converged ? result.pressure_bar : 0.0,
+    const DiagramView view{request.equation, result.t_k, converged ? result.pressure_bar : 0.0,
                             false, units};
     const Drawing drawing = isotherm_drawing(fluid, view, PLOT_WIDTH, PLOT_HEIGHT);
     std::string reason;

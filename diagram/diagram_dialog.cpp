@@ -1,6 +1,7 @@
 // The diagram dialog's procedure: the view's buttons redraw the picture.
 #include "diagram/diagram_dialog.hpp"
 
+#include "diagram/isotherm_drawing.hpp"
 #include "diagram/saturation_drawing.hpp"
 #include "resources/resource_ids.h"
 

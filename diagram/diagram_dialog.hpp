@@ -3,14 +3,14 @@
 #pragma once
 
 #include "dialog/dialog.hpp"
-#include "diagram/isotherm_drawing.hpp"
+#include "diagram/diagram_view.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 
 class DiagramDialog : public DialogProcedure {
  public:
-  DiagramDialog(const FluidRecord& fluid, const IsothermView& view) : fluid_(fluid), view_(view) {}
+  DiagramDialog(const FluidRecord& fluid, const DiagramView& view) : fluid_(fluid), view_(view) {}
 
   int on_open(Dialog& dialog) override;
   int on_command(Dialog& dialog, int control_id, int notification) override;
@@ -20,7 +20,7 @@ class DiagramDialog : public DialogProcedure {
   void redraw(Dialog& dialog);
 
   const FluidRecord& fluid_;
-  IsothermView view_;
+  DiagramView view_;
 };
 
 }  // namespace quelrin

@@ -20,7 +20,7 @@ constexpr Colour VAPOUR_AREA = {250, 190, 120};
 constexpr Colour POINT = {0, 0, 0};
 constexpr Colour WINDOW_POINT = {0, 140, 70};
 
-std::string title_of(const FluidRecord& fluid, const IsothermView& view) {
+std::string title_of(const FluidRecord& fluid, const DiagramView& view) {
   const int t_unit = view.units.temperature_unit;
   return fluid.name + ", " + EQUATION_NAMES[view.equation] + ", T = " +
          format_g(kelvin_to_temperature_unit(t_unit, view.t_k)) + " " +
@@ -87,7 +87,7 @@ PlotAxis pressure_axis(double low, double high, int p_unit) {
   return y;
 }
 
-Drawing supercritical(const FluidRecord& fluid, const IsothermView& view, const Isotherm& isotherm,
+Drawing supercritical(const FluidRecord& fluid, const DiagramView& view, const Isotherm& isotherm,
                       double width, double height) {
   const double factor = bar_to_pressure_unit(view.units.pressure_unit, 1.0);
   const double b = isotherm.b;
@@ -124,7 +124,7 @@ void add_legend(Drawing& d, bool window_marked) {
 
 }  // namespace
 
-Drawing isotherm_drawing(const FluidRecord& fluid, const IsothermView& view, double width, double height) {
+Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height) {
   const Isotherm isotherm = make_isotherm(view.equation, view.t_k, fluid);
   MaxwellConstruction c;
   if (maxwell_construction(view.equation, view.t_k, fluid, c) != SATURATION_SOLVED) {

@@ -18,7 +18,7 @@ constexpr double LEGEND_LINE = 12.0;
 
 }  // namespace
 
-Drawing saturation_drawing(const FluidRecord& fluid, const IsothermView& view, double width, double height) {
+Drawing saturation_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height) {
   const int t_unit = view.units.temperature_unit;
   const int p_unit = view.units.pressure_unit;
   const double from = kelvin_to_temperature_unit(t_unit, 0.4 * fluid.tc);

@@ -3,12 +3,12 @@
 // marked on the chosen equation's curve.
 #pragma once
 
-#include "diagram/isotherm_drawing.hpp"
+#include "diagram/diagram_view.hpp"
 #include "dialog/drawing.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 
-Drawing saturation_drawing(const FluidRecord& fluid, const IsothermView& view, double width, double height);
+Drawing saturation_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height);
 
 }  // namespace quelrin

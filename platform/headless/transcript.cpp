@@ -27,8 +27,13 @@ void show_drawing(std::ostream& out, const Drawing& d) {
   out << "  drawing " << format_g(d.width) << 'x' << format_g(d.height) << '\n';
   show_axis(out, 'x', f.x);
   show_axis(out, 'y', f.y);
+  const Polyline* previous_curve = nullptr;
   for (const Polyline& line : d.lines) {
-    if (line.role == DrawingRole::curve) out << "  curve " << quoted(line.label) << '\n';
+    // A curve cut in pieces by the frame is named once.
+    if (line.role == DrawingRole::curve && !(previous_curve && previous_curve->label == line.label)) {
+      out << "  curve " << quoted(line.label) << '\n';
+    }
+    if (line.role == DrawingRole::curve) previous_curve = &line;
     if (line.role == DrawingRole::tie_line && !line.points.empty()) {
       out << "  tie line " << format_g(y_value(f, line.points.front())) << " from "
           << format_g(x_value(f, line.points.front())) << " to "
