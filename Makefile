@@ -4,7 +4,8 @@ BUILD := build/$(PRESET)
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench clean windows windows-test windows-package sanitize fuzz memcheck
+.PHONY: deps configure build run test bench clean windows windows-test windows-package windows-installer \
+        package package-test sanitize fuzz memcheck
 
 deps:
 	@scripts/install-deps.sh
@@ -17,8 +18,10 @@ build: configure
 
 # The calculator in run/ (git-ignored): the shipped database copied there
 # unless one is already there, and the help. Without a display, the
-# command-line calculation instead.
-run: build
+# command-line calculation instead. Only what it runs is built: the GTK
+# program, quelrin-calc and the help, not the tests and benchmarks.
+run: configure
+	@cmake --build --preset $(PRESET) --target quelrin quelrin-calc quelrin_help
 	@mkdir -p run
 	@[ -e run/dados.txt ] || cp data/dados.txt run/dados.txt
 	@cp $(BUILD)/help/quel.chm run/quel.chm
@@ -69,7 +72,24 @@ windows-test: deps
 windows-package: windows configure
 	@if ninja -C $(BUILD) -t targets all 2>/dev/null | grep -q '^quelrin_help:'; then \
 	  cmake --build --preset $(PRESET) --target quelrin_help; fi
-	@scripts/package-windows.sh $(BUILD)/help/quel.chm
+	@scripts/package-windows.sh zip $(BUILD)/help/quel.chm
+
+# build/windows/quelrin-VERSION.msi: a per-user Windows installer, built with
+# wixl.
+windows-installer: windows configure
+	@cmake --build --preset $(PRESET) --target quelrin_help
+	@scripts/package-windows.sh msi $(BUILD)/help/quel.chm
+
+# build/packages/quelrin_VERSION_amd64.deb: the programs, their files and
+# what packaging/ adds, through CPack.
+package: configure
+	@cmake --build --preset $(PRESET) --target quelrin quelrin-calc quelrin_help quelrin_package_files
+	@cd $(BUILD) && cpack -G DEB
+
+# Both packages installed, run and removed as a user's system would (apt-get
+# for the .deb, msiexec under Wine for the .msi).
+package-test: package windows-installer
+	@tests/packages/package_test.sh
 
 clean:
 	rm -rf build

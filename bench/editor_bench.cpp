@@ -47,6 +47,7 @@ std::string generated_database(FileOrder order) {
 class SaveAndLeave : public HeadlessUser {
  public:
   void act(HeadlessDialog& top) override { top.click(saved_++ == 0 ? IDC_EDITOR_SAVE : IDC_EDITOR_EXIT); }
+  bool answer(const Message&) override { std::abort(); }
 
  private:
   int saved_ = 0;
@@ -55,6 +56,7 @@ class SaveAndLeave : public HeadlessUser {
 class NoObserver : public HeadlessObserver {
  public:
   void message_shown(const Message&) override { std::abort(); }
+  void question_asked(const Message&, bool) override { std::abort(); }
   void document_opened(std::string_view) override {}
 };
 

@@ -18,13 +18,15 @@ using Iteration = double (*)(double, double, const FluidRecord&, CalcReport&);
 constexpr Iteration ITERATIONS[EQUATION_COUNT] = {iterate_peng_robinson, iterate_soave_redlich_kwong,
                                                   iterate_redlich_kwong, iterate_van_der_waals};
 
-CalcResult warning_stop(RequestOutcome outcome, std::string text, bool clear_results) {
+CalcResult stop(RequestOutcome outcome, Message message, bool clear_results) {
   CalcResult result;
   result.outcome = outcome;
-  result.message = Message{std::move(text), "Atenção!", MessageIcon::warning};
+  result.message = std::move(message);
   result.clear_results = clear_results;
   return result;
 }
+
+const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning};
 
 }  // namespace
 
@@ -38,22 +40,25 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
                                    std::string_view temperature_text, const UnitPrefs& units,
                                    CalcReport& report) {
   if (fluid_index < 0 || static_cast<std::size_t>(fluid_index) >= fluids.size()) {
-    return warning_stop(RequestOutcome::no_fluid, "Selecione um fluido!", false);
+    return stop(RequestOutcome::no_fluid, {"Selecione um fluido!", "Atenção!", MessageIcon::warning},
+                false);
   }
   if (equation_index < 0 || equation_index >= EQUATION_COUNT) {
-    return warning_stop(RequestOutcome::no_equation, "Selecione um modelo!", false);
+    return stop(RequestOutcome::no_equation, {"Selecione um modelo!", "Atenção!", MessageIcon::warning},
+                false);
   }
   const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
 
   std::string text(temperature_text.substr(0, TEMPERATURE_TEXT_LIMIT));
   if (text.empty()) {
-    return warning_stop(RequestOutcome::no_temperature, "Entre com algum valor de temperatura!", true);
+    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
   }
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
-      CalcResult result = warning_stop(
-          RequestOutcome::invalid_character,
-          "Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !", false);
+      CalcResult result = stop(RequestOutcome::invalid_character,
+                               {"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !",
+                                "Atenção!", MessageIcon::warning},
+                               false);
       result.refused_position = static_cast<int>(i);
       return result;
     }
@@ -61,24 +66,23 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
   }
   // A lone sign or point is no temperature at all, not zero.
   if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return warning_stop(RequestOutcome::no_temperature, "Entre com algum valor de temperatura!", true);
+    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
   }
 
   const int t_unit = units.temperature_unit;
   const double t_k = temperature_to_kelvin(t_unit, read_leading_number(text));
   if (!(t_k > 0.0)) {
-    return warning_stop(RequestOutcome::below_absolute_zero,
-                        "A temperatura deve estar acima do zero absoluto!", true);
+    return stop(RequestOutcome::below_absolute_zero,
+                {"A temperatura deve estar acima do zero absoluto!", "Atenção!", MessageIcon::warning},
+                true);
   }
   if (!(fluid.tc > t_k)) {
-    CalcResult result;
-    result.outcome = RequestOutcome::not_below_critical;
-    result.message = Message{"T maior que Tc de " + fluid.name + " ( Tc = " +
-                                 format_g(kelvin_to_temperature_unit(t_unit, fluid.tc)) +
-                                 std::string(temperature_suffix(t_unit)) + " )",
-                             "Atenção!", MessageIcon::error};
-    result.clear_results = true;
-    return result;
+    return stop(RequestOutcome::not_below_critical,
+                {"T maior que Tc de " + fluid.name + " ( Tc = " +
+                     format_g(kelvin_to_temperature_unit(t_unit, fluid.tc)) +
+                     std::string(temperature_suffix(t_unit)) + " )",
+                 "Atenção!", MessageIcon::error},
+                true);
   }
 
   const double p0_bar = first_estimate(t_k, fluid);

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "quelrin_version.h"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -54,6 +55,7 @@ fugacity coefficients of the vapour and the liquid agree.
                             (liquid_area, vapour_area, J/mol), which agree;
                             with --plot FILE, the program's picture of it
   --help                    show this text
+  --version                 show the version
 
 Units come from prefs.dat in the current directory when it exists; the
 options win over it. FLUID is a whole name: written in the same letter case
@@ -160,8 +162,10 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   app.set_help_flag();
   app.allow_extras();
   bool help = false;
+  bool version = false;
   std::string equation, pressure_unit, temperature_unit, table, tsat, plot, isotherm;
   app.add_flag("--help", help);
+  app.add_flag("--version", version);
   app.add_option("--db", options.database);
   app.add_option("--eos", equation);
   app.add_option("--pressure-unit", pressure_unit);
@@ -191,6 +195,10 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   }
   if (help) {
     std::fputs(USAGE, stdout);
+    return EXIT_COMPUTED;
+  }
+  if (version) {
+    std::printf("quelrin-calc %s\n", QUELRIN_VERSION_TEXT);
     return EXIT_COMPUTED;
   }
   if (!app.remaining().empty()) {

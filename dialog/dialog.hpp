@@ -26,9 +26,12 @@
 // - Enter sends the command of the push button that has the focus; from an
 //   edit, a list or any other control, that of the default push button.
 //   Escape sends command 2.
-// - show_message, run_child and the dialogs' own loops are modal: each
-//   returns only when the user is done, and meanwhile the dialogs beneath
-//   take no input.
+// - show_message, ask_yes_no, run_child and the dialogs' own loops are
+//   modal: each returns only when the user is done, and meanwhile the
+//   dialogs beneath take no input.
+// - ask_yes_no is MessageBoxA with MB_YESNO and the message's icon: the
+//   buttons "Sim" and "Não", true for "Sim"; whatever else ends the box
+//   answers "Não".
 // - show_drawing gives an owner-drawn static control (SS_OWNERDRAW) the
 //   picture it shows until the next call. The manager keeps its own copy and
 //   paints it whenever the control needs painting, the drawing's width and
@@ -85,6 +88,9 @@ class Dialog {
 
   // A modal message box with an OK button, owned by this dialog.
   virtual void show_message(const Message& message) = 0;
+  // A modal question with the buttons "Sim" and "Não", owned by this dialog;
+  // true when the user answers "Sim".
+  virtual bool ask_yes_no(const Message& question) = 0;
   // Ends this dialog's modal loop once the current event has been handled.
   virtual void end(int result) = 0;
   // Runs the dialog of template `template_id` modally over this one; its

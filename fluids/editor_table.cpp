@@ -14,9 +14,11 @@ std::ptrdiff_t at(int position) { return static_cast<std::ptrdiff_t>(position); 
 
 }  // namespace
 
-int load_fluids_for_editor(Dialog& editor, FluidTable& table) {
+int load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text) {
   FluidTable in_file_order;
-  if (read_database_for(editor, in_file_order) != 0) return 0;
+  std::string text;
+  if (read_database_for(editor, in_file_order, text) != 0) return 0;
+  known_text = std::move(text);
 
   editor.set_text(IDC_EDITOR_CONSTANT_4, "0");
   editor.set_check(IDC_EDITOR_ANTOINE, true);
@@ -31,10 +33,32 @@ int load_fluids_for_editor(Dialog& editor, FluidTable& table) {
   return 1;
 }
 
-int save_fluids(Dialog& editor, const FluidTable& table) {
-  if (replace_file(DATABASE_FILE, format_fluid_database(table))) return 1;
-  editor.show_message({"Não foi possível salvar o arquivo 'dados.txt'.", "Erro!", MessageIcon::error});
-  return 0;
+int save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text) {
+  const std::string text = format_fluid_database(table);
+  // What the user agreed to discard, once asked; asked again should the file
+  // change once more before the save gets its turn.
+  std::optional<std::string> discarded;
+  const std::optional<std::string>* expected = &known_text;
+  for (;;) {
+    std::optional<std::string> found;
+    switch (replace_file_if_unchanged(DATABASE_FILE, *expected, text, found)) {
+      case GuardedReplace::replaced:
+        known_text = text;
+        return 1;
+      case GuardedReplace::changed:
+        if (!editor.ask_yes_no({"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
+                                "editor o abriu. Salvar assim mesmo e descartar essas alterações?",
+                                "Atenção!", MessageIcon::warning})) {
+          return 0;
+        }
+        discarded = std::move(found);
+        expected = &discarded;
+        break;
+      case GuardedReplace::failed:
+        editor.show_message({"Não foi possível salvar o arquivo 'dados.txt'.", "Erro!", MessageIcon::error});
+        return 0;
+    }
+  }
 }
 
 int insert_fluid(Dialog& editor, FluidTable& table, FluidRecord record) {

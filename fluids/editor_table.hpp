@@ -3,19 +3,27 @@
 // the list holds names.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
 
 namespace quelrin {
 
 // Reads dados.txt into `table` in the list's sorted order, filling the
-// editor's list and putting the editor into its opening state. Returns 1 when
-// the file was read, 0 after telling the user why not.
-int load_fluids_for_editor(Dialog& editor, FluidTable& table);
+// editor's list and putting the editor into its opening state, and keeps the
+// file's bytes in `known_text`. Returns 1 when the file was read, 0 after
+// telling the user why not.
+int load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text);
 
-// Replaces dados.txt with the table, in its order. Returns 1 when saved, 0
-// after telling the user the file could not be written (it is then unchanged).
-int save_fluids(Dialog& editor, const FluidTable& table);
+// Replaces dados.txt with the table, in its order, while the file still
+// holds `known_text` (none: no file was read). When another program has
+// changed it since, the user is asked whether to save anyway and discard
+// those changes; "Não" saves nothing. Returns 1 when saved (`known_text` then
+// holds what was written), 0 when not: after the user's "Não", or after
+// telling the user the file could not be written (it is then unchanged).
+int save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::string>& known_text);
 
 // Puts `record` into the list in its sorted place and into the table at the
 // same position, and selects it. Returns the position.

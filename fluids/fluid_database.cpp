@@ -8,6 +8,7 @@
 
 #include "text/cp1252.hpp"
 #include "text/number_text.hpp"
+#include "text/read_stream.hpp"
 
 namespace quelrin {
 namespace {
@@ -105,10 +106,7 @@ bool parse_fluid_database(std::string_view text, FluidTable& table, std::string&
 
 bool parse_fluid_database(std::FILE* file, FluidTable& table, std::string& reason) {
   std::string text;
-  char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-  if (std::ferror(file)) {
+  if (!read_rest(file, text)) {
     reason = "erro de leitura";
     return false;
   }

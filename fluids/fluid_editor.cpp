@@ -9,7 +9,7 @@
 namespace quelrin {
 
 int FluidEditor::on_open(Dialog& editor) {
-  if (load_fluids_for_editor(editor, table_) == 0) {
+  if (load_fluids_for_editor(editor, table_, known_text_) == 0) {
     editor.end(0);
     return 0;
   }
@@ -20,7 +20,7 @@ int FluidEditor::on_command(Dialog& editor, int control_id, int notification) {
   switch (control_id) {
     case IDOK:
     case IDC_EDITOR_SAVE:
-      save_fluids(editor, table_);
+      save_fluids(editor, table_, known_text_);
       return 1;
     case IDCANCEL:
     case IDC_EDITOR_EXIT:

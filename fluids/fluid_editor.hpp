@@ -2,6 +2,9 @@
 // on its own table; the main window sees the changes only through the file.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
 
@@ -19,6 +22,8 @@ class FluidEditor : public DialogProcedure {
   void show_selected_fluid(Dialog& editor);
 
   FluidTable table_;  // in the order of the editor's sorted list
+  // dados.txt as the editor read it or last saved it.
+  std::optional<std::string> known_text_;
 };
 
 }  // namespace quelrin

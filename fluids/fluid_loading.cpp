@@ -7,19 +7,21 @@
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
+#include "text/read_stream.hpp"
 
 namespace quelrin {
 
-int read_database_for(Dialog& owner, FluidTable& table) {
+int read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
   std::FILE* file = std::fopen(DATABASE_FILE, "rb");
   if (!file) {
     owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
     return 1;
   }
-  std::string reason;
+  std::string reason = "erro de leitura";
   bool parsed = false;
   try {
-    parsed = parse_fluid_database(file, table, reason);
+    text.clear();
+    parsed = read_rest(file, text) && parse_fluid_database(text, table, reason);
   } catch (const std::bad_alloc&) {
     std::fclose(file);
     owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
@@ -35,7 +37,8 @@ int read_database_for(Dialog& owner, FluidTable& table) {
 
 int load_fluids_for_main(Dialog& window, FluidTable& table) {
   FluidTable loaded;
-  if (read_database_for(window, loaded) != 0) return 1;
+  std::string text;
+  if (read_database_for(window, loaded, text) != 0) return 1;
   table = std::move(loaded);
   window.list_fill(IDC_FLUID_LIST, fluid_names(table));
   window.list_select(IDC_FLUID_LIST, 0);

@@ -1,6 +1,8 @@
 // Reading dados.txt for the main window: the main table and its fluid list.
 #pragma once
 
+#include <string>
+
 #include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
 
@@ -14,8 +16,9 @@ inline constexpr const char* DATABASE_FILE = "dados.txt";
 // as they were.
 int load_fluids_for_main(Dialog& window, FluidTable& table);
 
-// The database read whole into `table`; 0 on success, otherwise 1 after the
-// message about the missing, malformed or too large file, owned by `owner`.
-int read_database_for(Dialog& owner, FluidTable& table);
+// The database read whole into `table`, its bytes into `text`; 0 on success,
+// otherwise 1 after the message about the missing, malformed or too large
+// file, owned by `owner`.
+int read_database_for(Dialog& owner, FluidTable& table, std::string& text);
 
 }  // namespace quelrin

@@ -14,6 +14,10 @@ packages+=(libgtkmm-3.0-dev libglib2.0-dev-bin librsvg2-common adwaita-icon-them
            xauth xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi)
 # scripts/measure-gtk.py watches the screen's pixels change through X DAMAGE.
 packages+=(python3-xlib)
+# The packages and their test: the Debian package (CPack runs file and
+# dpkg-shlibdeps), its checkers (lintian, appstreamcli, man), and the Windows
+# installer (wixl, msibuild and msiinfo).
+packages+=(dpkg-dev file lintian appstream man-db wixl msitools)
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 

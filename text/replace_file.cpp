@@ -1,8 +1,9 @@
 // Whole-file replacement on POSIX systems: mkstemp beside the target, write,
-// fsync, rename.
+// fsync, rename; guarded by flock(2) on the file being replaced.
 #include "text/replace_file.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,9 @@ namespace quelrin {
 namespace {
 
 constexpr int MAX_LINK_HOPS = 40;  // as the kernel's own limit on a path
+// Each new attempt means another program replaced the file while this one
+// waited for its lock; so many in a row mean something is wrong.
+constexpr int MAX_LOCK_ATTEMPTS = 1000;
 
 std::string folder_of(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -51,6 +55,40 @@ bool write_all(int fd, std::string_view contents) {
   }
   return true;
 }
+
+// Everything a descriptor's file holds, from where it stands.
+bool read_all(int fd, std::string& text) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return got == 0;
+    text.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+// Waits for the lock that every guarded replacement of the file takes.
+bool lock_exclusively(int fd) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX) == 0) return true;
+    if (errno != EINTR) return false;
+  }
+}
+
+// Closes a descriptor, and so releases its lock, whichever way the scope ends.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
 
 }  // namespace
 
@@ -92,6 +130,41 @@ bool replace_file(const std::string& path, std::string_view contents) {
     ::close(folder);
   }
   return true;
+}
+
+GuardedReplace replace_file_if_unchanged(const std::string& path,
+                                         const std::optional<std::string>& expected,
+                                         std::string_view contents, std::optional<std::string>& found) {
+  for (int attempt = 0; attempt < MAX_LOCK_ATTEMPTS; ++attempt) {
+    const std::optional<std::string> target = final_target(path);
+    if (!target) return GuardedReplace::failed;
+    const OpenFile file(::open(target->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (file.fd() < 0) {
+      if (errno != ENOENT) return GuardedReplace::failed;
+      if (expected) {
+        found.reset();
+        return GuardedReplace::changed;
+      }
+      return replace_file(*target, contents) ? GuardedReplace::replaced : GuardedReplace::failed;
+    }
+    struct stat locked;
+    if (!lock_exclusively(file.fd()) || ::fstat(file.fd(), &locked) != 0) return GuardedReplace::failed;
+    // A save that held the lock meanwhile renamed a new file over the one
+    // locked here: the path names that one now, and it is the one to lock.
+    struct stat named;
+    if (::stat(target->c_str(), &named) != 0 || named.st_dev != locked.st_dev ||
+        named.st_ino != locked.st_ino) {
+      continue;
+    }
+    std::string current;
+    if (!read_all(file.fd(), current)) return GuardedReplace::failed;
+    if (current != expected) {
+      found = std::move(current);
+      return GuardedReplace::changed;
+    }
+    return replace_file(*target, contents) ? GuardedReplace::replaced : GuardedReplace::failed;
+  }
+  return GuardedReplace::failed;
 }
 
 }  // namespace quelrin

@@ -297,6 +297,8 @@ void GtkDialogWindow::show_drawing(int id, const Drawing& drawing) {
 
 void GtkDialogWindow::show_message(const Message& message) { host_.show_message(*window_, message); }
 
+bool GtkDialogWindow::ask_yes_no(const Message& question) { return host_.ask_yes_no(*window_, question); }
+
 void GtkDialogWindow::end(int result) {
   ended_ = true;
   result_ = result;

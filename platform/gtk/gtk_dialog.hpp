@@ -54,6 +54,7 @@ class GtkDialogWindow final : public Dialog {
   void select_text(int id, int from, int to) override;
   void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
+  bool ask_yes_no(const Message& question) override;
   void end(int result) override;
   int run_child(int template_id, DialogProcedure& procedure) override;
   int open_document(std::string_view name) override;

@@ -35,9 +35,23 @@ int GtkHost::run_dialog(int template_id, DialogProcedure& procedure, Gtk::Window
 }
 
 void GtkHost::show_message(Gtk::Window& owner, const Message& message) {
+  run_message_box(owner, message, Gtk::BUTTONS_OK);
+}
+
+bool GtkHost::ask_yes_no(Gtk::Window& owner, const Message& question) {
+  return run_message_box(owner, question, Gtk::BUTTONS_NONE) == Gtk::RESPONSE_YES;
+}
+
+int GtkHost::run_message_box(Gtk::Window& owner, const Message& message, Gtk::ButtonsType buttons) {
   const bool warning = message.icon == MessageIcon::warning;
   Gtk::MessageDialog box(owner, cp1252_to_utf8(message.text), false,
-                         warning ? Gtk::MESSAGE_WARNING : Gtk::MESSAGE_ERROR, Gtk::BUTTONS_OK, true);
+                         warning ? Gtk::MESSAGE_WARNING : Gtk::MESSAGE_ERROR, buttons, true);
+  if (buttons == Gtk::BUTTONS_NONE) {
+    // MB_YESNO: "Sim" first and default, as MessageBoxA has them.
+    box.add_button(cp1252_to_utf8("_Sim"), Gtk::RESPONSE_YES);
+    box.add_button(cp1252_to_utf8("_Não"), Gtk::RESPONSE_NO);
+    box.set_default_response(Gtk::RESPONSE_YES);
+  }
   box.set_title(cp1252_to_utf8(message.title));
   box.get_accessible()->set_name(cp1252_to_utf8(message.title));  // not GTK's "Warning"
   // GTK 3 message boxes show no icon of their own; MessageBoxA's is wanted,
@@ -47,7 +61,7 @@ void GtkHost::show_message(Gtk::Window& owner, const Message& message) {
   icon.get_accessible()->set_name(warning ? "Aviso" : "Erro");
   icon.show();
   box.set_image(icon);
-  box.run();
+  return box.run();
 }
 
 int GtkHost::open_document(std::string_view name) {

@@ -25,12 +25,19 @@ class GtkHost final : public DialogHost {
   const ResourceScript& resources() const { return resources_; }
   // A modal message box owned by `owner`, with an OK button.
   void show_message(Gtk::Window& owner, const Message& message);
+  // A modal question owned by `owner`, with the buttons "Sim" and "Não";
+  // true for "Sim".
+  bool ask_yes_no(Gtk::Window& owner, const Message& question);
   // Opens a file of the working directory with the desktop's handler for
   // it, else with xchm: ShellExecuteA's answers (above 32 on success,
   // SHELL_FILE_NOT_FOUND when there is no such file).
   int open_document(std::string_view name);
 
  private:
+  // A message box with `buttons`, or BUTTONS_NONE for "Sim" and "Não": the
+  // button's response.
+  int run_message_box(Gtk::Window& owner, const Message& message, Gtk::ButtonsType buttons);
+
   const ResourceScript& resources_;
 };
 

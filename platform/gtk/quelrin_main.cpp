@@ -1,14 +1,22 @@
-// quelrin: the calculator on GTK 3. No options; dados.txt, prefs.dat and
-// quel.chm are looked for in the working directory.
+// quelrin: the calculator on GTK 3. Its only option is --version (beside
+// GTK's own); dados.txt, prefs.dat and quel.chm are looked for in the
+// working directory.
 #include <gtkmm.h>
 
+#include <cstring>
 #include <iostream>
 
 #include "app/application.hpp"
 #include "platform/gtk/gtk_host.hpp"
 #include "dialog/program_resources.hpp"
+#include "quelrin_version.h"
 
 int main(int argc, char** argv) {
+  // Answered before GTK starts, so that it needs no display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "quelrin " << QUELRIN_VERSION_TEXT << '\n';
+    return 0;
+  }
   if (!gtk_init_check(&argc, &argv)) {
     std::cerr << "quelrin: no display to open the window on\n";
     return -1;

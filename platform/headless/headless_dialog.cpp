@@ -183,6 +183,8 @@ void HeadlessDialog::select_text(int id, int from, int to) {
 
 void HeadlessDialog::show_message(const Message& message) { host_.show_message(message); }
 
+bool HeadlessDialog::ask_yes_no(const Message& question) { return host_.ask_yes_no(question); }
+
 void HeadlessDialog::end(int result) {
   ended_ = true;
   result_ = result;

@@ -30,6 +30,12 @@ int HeadlessHost::run_dialog(int template_id, DialogProcedure& procedure) {
 
 void HeadlessHost::show_message(const Message& message) { observer_.message_shown(message); }
 
+bool HeadlessHost::ask_yes_no(const Message& question) {
+  const bool yes = user_.answer(question);
+  observer_.question_asked(question, yes);
+  return yes;
+}
+
 int HeadlessHost::open_document(std::string_view name) {
   std::error_code error;
   // File names are UTF-8 on the systems this manager runs on.

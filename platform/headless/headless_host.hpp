@@ -20,14 +20,17 @@ class HeadlessUser {
  public:
   virtual ~HeadlessUser() = default;
   virtual void act(HeadlessDialog& top) = 0;
+  // The answer to a yes/no question: true for "Sim".
+  virtual bool answer(const Message& question) = 0;
 };
 
-// What happens outside the dialogs: message boxes (acknowledged at once)
-// and documents the shell opened.
+// What happens outside the dialogs: message boxes (acknowledged at once),
+// questions with the user's answer, and documents the shell opened.
 class HeadlessObserver {
  public:
   virtual ~HeadlessObserver() = default;
   virtual void message_shown(const Message& message) = 0;
+  virtual void question_asked(const Message& question, bool yes) = 0;
   virtual void document_opened(std::string_view name) = 0;
 };
 
@@ -41,6 +44,8 @@ class HeadlessHost final : public DialogHost {
 
   const ResourceScript& resources() const { return resources_; }
   void show_message(const Message& message);
+  // The user's answer, which the observer is told with the question.
+  bool ask_yes_no(const Message& question);
   // The shell: a document opens when a file of that name exists (relative
   // names in the current directory): 33 then, else SHELL_FILE_NOT_FOUND.
   int open_document(std::string_view name);

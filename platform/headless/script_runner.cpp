@@ -4,7 +4,10 @@
 #include <charconv>
 #include <iostream>
 
+#include "fluids/fluid_database.hpp"
+#include "fluids/fluid_loading.hpp"
 #include "text/cp1252.hpp"
+#include "text/replace_file.hpp"
 #include "platform/headless/headless_dialog.hpp"
 
 namespace quelrin {
@@ -34,6 +37,7 @@ int ScriptRunner::run(Program program) {
     std::string_view verb;
     std::string_view rest;
     while (next_line(verb, rest)) {
+      if (perform_aside(verb, rest)) continue;
       if (verb != "start") stop(2, "no dialog open");
       numbers(rest, 0);
       transcript_.program_exited(program(host_));
@@ -52,6 +56,13 @@ void ScriptRunner::act(HeadlessDialog& top) {
   perform(top, verb, rest);
 }
 
+bool ScriptRunner::answer(const Message&) {
+  if (answers_.empty()) return false;
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
 bool ScriptRunner::next_line(std::string_view& verb, std::string_view& rest) {
   while (next_ < lines_.size()) {
     std::string_view line = lines_[next_++];
@@ -66,6 +77,7 @@ bool ScriptRunner::next_line(std::string_view& verb, std::string_view& rest) {
 }
 
 void ScriptRunner::perform(HeadlessDialog& top, std::string_view verb, std::string_view rest) {
+  if (perform_aside(verb, rest)) return;
   std::string refusal;
   if (verb == "type") {
     const auto [id, text] = split_word(rest);
@@ -94,6 +106,35 @@ void ScriptRunner::perform(HeadlessDialog& top, std::string_view verb, std::stri
     refusal = "unknown action \"" + std::string(verb) + "\"";
   }
   if (!refusal.empty()) stop(2, refusal);
+}
+
+bool ScriptRunner::perform_aside(std::string_view verb, std::string_view rest) {
+  if (verb == "answer") {
+    if (rest != "yes" && rest != "no") stop(2, "answer yes or no, not \"" + std::string(rest) + "\"");
+    answers_.push_back(rest == "yes");
+    return true;
+  }
+  if (verb == "outside-save") {
+    save_from_outside(rest);
+    return true;
+  }
+  return false;
+}
+
+void ScriptRunner::save_from_outside(std::string_view rest) {
+  std::string text;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] == '\\' && i + 1 < rest.size() && (rest[i + 1] == 'n' || rest[i + 1] == '\\')) {
+      text += rest[++i] == 'n' ? '\n' : '\\';
+    } else {
+      text += rest[i];
+    }
+  }
+  text = utf8_to_cp1252(text);
+  FluidTable table;
+  std::string reason;
+  if (!parse_fluid_database(text, table, reason)) stop(2, "not a fluid database: " + cp1252_to_utf8(reason));
+  if (!replace_file(DATABASE_FILE, text)) stop(2, "cannot write dados.txt");
 }
 
 void ScriptRunner::show(const HeadlessDialog& top, std::string_view rest) {

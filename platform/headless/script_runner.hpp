@@ -12,12 +12,21 @@
 //   enter, escape     the keys
 //   close             the close box of the dialog on top
 //   show [ID]         prints control ID of the dialog on top, or all of them
-// Every action goes to the dialog on top, as a user's would. A line that
-// makes no sense there stops the run with status 2 and the reason on
-// standard error; the end of the script ends the run, with status 0, even
-// with dialogs still open.
+//   answer yes|no     the answer to the next yes/no question the program
+//                     asks, whenever that comes: answers queue up in order
+//                     and wait; a question with none waiting is answered no
+//                     ("Não", the answer that changes nothing); answers
+//                     still waiting at the end are dropped
+//   outside-save TEXT another program saves dados.txt holding TEXT, the
+//                     rest of the line, with \n for a line end and \\ for a
+//                     backslash; it must be a readable fluid database
+// Every action goes to the dialog on top, as a user's would; answer and
+// outside-save may come before start too. A line that makes no sense there
+// stops the run with status 2 and the reason on standard error; the end of
+// the script ends the run, with status 0, even with dialogs still open.
 #pragma once
 
+#include <deque>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -41,11 +50,16 @@ class ScriptRunner final : public HeadlessUser {
 
   // Performs the next script line on the dialog on top.
   void act(HeadlessDialog& top) override;
+  // The first answer waiting, else no.
+  bool answer(const Message& question) override;
 
  private:
   // The next line to act on, split into its verb and the rest; false at the end.
   bool next_line(std::string_view& verb, std::string_view& rest);
   void perform(HeadlessDialog& top, std::string_view verb, std::string_view rest);
+  // answer and outside-save, which need no dialog; false for any other verb.
+  bool perform_aside(std::string_view verb, std::string_view rest);
+  void save_from_outside(std::string_view rest);
   void show(const HeadlessDialog& top, std::string_view rest);
   // The blank-separated numbers of `text`; the run stops unless there are `count`.
   std::vector<int> numbers(std::string_view text, std::size_t count);
@@ -54,6 +68,7 @@ class ScriptRunner final : public HeadlessUser {
 
   std::vector<std::string> lines_;
   std::size_t next_ = 0;  // index of the line after the current one
+  std::deque<bool> answers_;  // true for yes
   std::ostream& out_;
   Transcript transcript_;
   HeadlessHost host_;

@@ -55,11 +55,18 @@ void show_drawing(std::ostream& out, const Drawing& d) {
   }
 }
 
+// `warning "TITLE" "TEXT"` (or `error ...`)
+std::string described(const Message& message) {
+  return (message.icon == MessageIcon::warning ? "warning " : "error ") + quoted(message.title) + ' ' +
+         quoted(message.text);
+}
+
 }  // namespace
 
-void Transcript::message_shown(const Message& message) {
-  out_ << "message " << (message.icon == MessageIcon::warning ? "warning " : "error ")
-       << quoted(message.title) << ' ' << quoted(message.text) << '\n';
+void Transcript::message_shown(const Message& message) { out_ << "message " << described(message) << '\n'; }
+
+void Transcript::question_asked(const Message& question, bool yes) {
+  out_ << "question " << described(question) << (yes ? " answered yes" : " answered no") << '\n';
 }
 
 void Transcript::document_opened(std::string_view name) { out_ << "open " << quoted(name) << '\n'; }

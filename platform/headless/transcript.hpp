@@ -17,6 +17,8 @@ class Transcript final : public HeadlessObserver {
 
   // message warning "TITLE" "TEXT" (or message error ...)
   void message_shown(const Message& message) override;
+  // question warning "TITLE" "TEXT" answered yes (or ... answered no)
+  void question_asked(const Message& question, bool yes) override;
   // open "NAME"
   void document_opened(std::string_view name) override;
   // exit N

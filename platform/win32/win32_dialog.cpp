@@ -142,9 +142,21 @@ bool Win32Dialog::draw_item(const DRAWITEMSTRUCT& item) const {
   return true;
 }
 
+namespace {
+
+UINT icon_of(const Message& message) {
+  return message.icon == MessageIcon::warning ? MB_ICONWARNING : MB_ICONERROR;
+}
+
+}  // namespace
+
 void Win32Dialog::show_message(const Message& message) {
-  const UINT icon = message.icon == MessageIcon::warning ? MB_ICONWARNING : MB_ICONERROR;
-  MessageBoxA(window_, message.text.c_str(), message.title.c_str(), MB_OK | icon);
+  MessageBoxA(window_, message.text.c_str(), message.title.c_str(), MB_OK | icon_of(message));
+}
+
+bool Win32Dialog::ask_yes_no(const Message& question) {
+  return MessageBoxA(window_, question.text.c_str(), question.title.c_str(), MB_YESNO | icon_of(question)) ==
+         IDYES;
 }
 
 void Win32Dialog::end(int result) { EndDialog(window_, result); }

@@ -16,6 +16,7 @@
 #include "calc/saturation_table.hpp"
 #include "calc/superancillary.hpp"
 #include "tests/support/equations.hpp"
+#include "tests/support/sample_fluids.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
 #include "text/number_text.hpp"
@@ -222,6 +223,58 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
     SCOPED_TRACE(trace(fluid, e, reduced));
     const double exact = iterative_saturation_pressure(e, t_k, fluid);
     ASSERT_NEAR(superancillary_pressure(e, t_k, fluid) / exact, 1.0, SUPERANCILLARY_TOLERANCE);
+  }
+}
+
+// Pressures from outside the program: tests/calc/saturation_reference.py
+// solves equal fugacity at 50 digits (Debian's python3-mpmath 1.2.1) in the
+// generic cubic of Smith, Van Ness and Abbott, from each equation's
+// constants typed afresh (0.45724 and 0.07780 with Peng-Robinson's kappa,
+// 0.42748 and 0.08664 with Soave's m, 0.42748 and 0.0867 with Tr^-0.5,
+// 27/64 and 1/8) and R = 0.0831451. A slip in any shared constant moves
+// these by far more than 1e-9.
+TEST(SaturationReference, PressuresComputedApartFromTheProgramAgree) {
+  // Critical constants and acentric factors as data/dados.txt ships them.
+  const FluidRecord nitrogen = test::make_fluid("Nitrogênio", "Wagner", {}, 126.2, 33.9961, 0.0372);
+  const FluidRecord water = test::make_fluid("Água", "Wagner", {}, 647.35, 221.223, 0.344292);
+  struct Reference {
+    int equation;
+    const FluidRecord& fluid;
+    double t_k;
+    double p_bar;
+  };
+  const Reference references[] = {
+      {PENG_ROBINSON, nitrogen, 77.35, 1.0254339639553093},
+      {PENG_ROBINSON, nitrogen, 100, 7.8114154053734017},
+      {PENG_ROBINSON, nitrogen, 120, 25.26048832762903},
+      {PENG_ROBINSON, water, 373.15, 0.96101144722212801},
+      {PENG_ROBINSON, water, 500, 26.606753378501101},
+      {PENG_ROBINSON, water, 620, 160.71956383832592},
+      {SOAVE_REDLICH_KWONG, nitrogen, 77.35, 1.0011254331245913},
+      {SOAVE_REDLICH_KWONG, nitrogen, 100, 7.8558063434793771},
+      {SOAVE_REDLICH_KWONG, nitrogen, 120, 25.367443600796195},
+      {SOAVE_REDLICH_KWONG, water, 373.15, 0.92444022201039319},
+      {SOAVE_REDLICH_KWONG, water, 500, 26.901028339998993},
+      {SOAVE_REDLICH_KWONG, water, 620, 161.73082812846702},
+      {REDLICH_KWONG, nitrogen, 77.35, 0.87066850991938742},
+      {REDLICH_KWONG, nitrogen, 100, 7.8254830097821826},
+      {REDLICH_KWONG, nitrogen, 120, 25.523698210292737},
+      {REDLICH_KWONG, water, 373.15, 2.9475181549629909},
+      {REDLICH_KWONG, water, 500, 42.243208794443744},
+      {REDLICH_KWONG, water, 620, 173.23404100963245},
+      {VAN_DER_WAALS, nitrogen, 77.35, 3.3359027986993373},
+      {VAN_DER_WAALS, nitrogen, 100, 12.467607511199774},
+      {VAN_DER_WAALS, nitrogen, 120, 27.705370312025498},
+      {VAN_DER_WAALS, water, 373.15, 15.188192961156422},
+      {VAN_DER_WAALS, water, 500, 71.942154793583562},
+      {VAN_DER_WAALS, water, 620, 185.71645003888684},
+  };
+  for (const Reference& r : references) {
+    SCOPED_TRACE(cp1252_to_utf8(r.fluid.name) + ", " + EQUATION_NAMES[r.equation] + ", " +
+                 std::to_string(r.t_k) + " K");
+    SaturationState state;
+    ASSERT_EQ(solve_saturation(r.equation, r.t_k, r.fluid, state), SATURATION_SOLVED);
+    EXPECT_NEAR(state.p_bar / r.p_bar, 1.0, 1e-9);
   }
 }
 

@@ -7,7 +7,7 @@
 # program's message must appear, no temporary file may be left and the
 # program must go on calculating. Then the same on a real file system: a
 # dados.txt that is a symbolic link, permission bits kept, a read-only file
-# and a read-only folder.
+# and a read-only folder; and two programs saving dados.txt at once.
 # Usage: run_file_faults.sh QUELRIN_SCRIPT FAULT_SHIM DATABASE
 set -uo pipefail
 
@@ -173,6 +173,46 @@ if [ "$(id -u)" != 0 ]; then
   run prefs
   check_refused prefs dat
 fi
+
+# Two programs add fluids to one dados.txt and save, over and over, at the
+# same time; each round opens the editor afresh, adds a fluid and saves,
+# then adds another and saves again. A save that finds the file changed since
+# the editor read it asks, and is answered "Não". Whatever the interleaving:
+# a fluid whose save asked nothing is in the final file, one whose save was
+# answered "Não" is not, and no fluid of the first file is lost.
+case="two programs saving at once"
+fresh together
+rounds=25
+for program in a b; do
+  for round in $(seq "$rounds"); do
+    printf 'click 1050\nclick 306\ntype 312 40\ntype 313 300\ntype 314 0.1\n'
+    for fluid in 1 2; do
+      printf 'type 307 Junto-%s-%d-%d\nclick 303\nanswer no\nclick 324\nshow 307\n' \
+        "$program" "$round" "$fluid"
+    done
+    printf 'click 325\n'
+  done > "$top/$program.rounds"
+  printf 'start\n%sescape\n' "$(cat "$top/$program.rounds")" > "$top/together-$program.script"
+done
+(cd "$work" && "$runner" "$top/together-a.script" > "$top/a.transcript") &
+(cd "$work" && "$runner" "$top/together-b.script" > "$top/b.transcript") &
+wait
+# Each fluid with "asked" when a question came with its save, else "saved".
+awk '/^question / { asked = 1 }
+     /^307 text / { gsub(/"/, "", $3); print $3, (asked ? "asked" : "saved"); asked = 0 }' \
+  "$top/a.transcript" "$top/b.transcript" > "$top/saves"
+[ "$(grep -c . "$top/saves")" = $((4 * rounds)) ] || fail "not every save happened"
+while read -r fluid outcome; do
+  if grep -aq "^$fluid " "$work/dados.txt"; then
+    [ "$outcome" = saved ] || fail "$fluid is in the file though its save was refused"
+  else
+    [ "$outcome" = asked ] || fail "$fluid was lost without a question"
+  fi
+done < "$top/saves"
+while read -r fluid _; do
+  grep -aq "^$fluid " "$work/dados.txt" || fail "$fluid of the first file was lost"
+done < <(tail -n +2 "$top/dados.before")
+echo "two programs: $(grep -c saved "$top/saves") saves went through, $(grep -c asked "$top/saves") asked"
 
 echo "$faults injected faults, $failures failures"
 [ "$failures" = 0 ]

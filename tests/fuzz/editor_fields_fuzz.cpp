@@ -45,6 +45,12 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
   explicit FuzzUser(quelrin::fuzz::Input& input) : input_(input) {}
 
   void message_shown(const quelrin::Message&) override { ++messages_; }
+  // No other program touches the file while the editor is open.
+  bool answer(const quelrin::Message&) override {
+    quelrin::fuzz::require(false, "no question about the file's changes");
+    return false;
+  }
+  void question_asked(const quelrin::Message&, bool) override {}
   void document_opened(std::string_view) override {}
 
   void act(quelrin::HeadlessDialog& editor) override {

@@ -341,6 +341,40 @@ def editor(program, main, work, constant, name="Teste", stored="Teste"):
     check("main list reloaded", stored in drop_down_entries(main, "combo-102"), True)
 
 
+def file_changed_elsewhere(program, main, work):
+    """Another program saves dados.txt while the editor is open: the save
+    asks first; "Não" keeps that program's file, "Sim" writes the editor's."""
+    menu(main, "Ferramentas", "menu-1050")
+    dialog = program.wait_window("Editor de fluidos")
+    path = os.path.join(work, "dados.txt")
+    theirs = read(path).replace("\n", "\nOutro Envelope 0 0 0 0 40 300 0.1\n", 1)
+    first, rest = theirs.split("\n", 1)
+    theirs = "%d\n%s" % (int(first) + 1, rest)
+    with open(path, "wb") as f:
+        f.write(theirs.encode("cp1252"))
+    for answer in ("Não", "Sim"):
+        keys("Return")  # from the list: Salvar, the default button
+        box, message, icons = message_box(program, "Atenção!")
+        check("question text", message,
+              "O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
+              "Salvar assim mesmo e descartar essas alterações?")
+        check("question icon", icons, ["Aviso"])
+        buttons = [n.name for n in find_all(box, pyatspi.ROLE_PUSH_BUTTON)]
+        check("question buttons", buttons, ["Sim", "Não"])
+        if answer == "Não":
+            screenshot("question-file-changed", "Atenção!")
+        click([n for n in find_all(box, pyatspi.ROLE_PUSH_BUTTON) if n.name == answer][0])
+        program.wait_gone("Atenção!")
+        program.wait_window("Editor de fluidos")
+        if answer == "Não":
+            check("Não keeps the other program's file", read(path), theirs)
+    wait_for("the editor's table saved", lambda: "Outro " not in read(path))
+    keys("Escape")
+    program.wait_gone("Editor de fluidos")
+    check("main list reloaded without the other program's fluid",
+          "Outro" in drop_down_entries(main, "combo-102"), False)
+
+
 def help_file(program, main, work):
     menu(main, "Ajuda", "menu-1040")
     box, message, icons = message_box(program, "Erro:")
@@ -382,6 +416,7 @@ def first_run():
     # The euro sign has a Windows-1252 form; the snowman has none and comes
     # back as "?", as through the ANSI functions.
     editor(program, main, work, "1,5", "Teste€☃", "Teste€?")
+    file_changed_elsewhere(program, main, work)
     help_file(program, main, work)
     program.wait_window(MAIN_TITLE)
     keys("Escape")

@@ -63,17 +63,29 @@ class QueuedUser : public HeadlessUser {
     actions.pop_front();
     action(top);
   }
+  bool answer(const Message&) override {
+    if (answers.empty()) {
+      ADD_FAILURE() << "no answer left for a question";
+      return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
 
   std::deque<std::function<void(HeadlessDialog&)>> actions;
+  std::deque<bool> answers;
   std::vector<int> seen;  // the template of the dialog on top at each call
 };
 
 class RecordingObserver : public HeadlessObserver {
  public:
   void message_shown(const Message& message) override { messages.push_back(message); }
+  void question_asked(const Message& question, bool) override { questions.push_back(question); }
   void document_opened(std::string_view name) override { documents.emplace_back(name); }
 
   std::vector<Message> messages;
+  std::vector<Message> questions;
   std::vector<std::string> documents;
 };
 

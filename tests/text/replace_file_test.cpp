@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -71,6 +72,39 @@ TEST(ReplaceFile, SymbolicLinkStaysALinkAndItsTargetIsReplaced) {
   ASSERT_TRUE(replace_file(dir.file("prefs.dat"), "0 0"));
   EXPECT_TRUE(fs::is_symlink(dir.path() / "prefs.dat"));
   EXPECT_EQ(read_file(dir.file("data/later.txt")), "0 0");
+}
+
+TEST(ReplaceFile, GuardedReplacementWritesOnlyOverWhatWasRead) {
+  test::TempDir dir;
+  const std::string path = dir.file("dados.txt");
+  write_file(path, "read");
+  std::optional<std::string> found;
+  EXPECT_EQ(replace_file_if_unchanged(path, "read", "mine", found), GuardedReplace::replaced);
+  EXPECT_EQ(read_file(path), "mine");
+
+  write_file(path, "theirs");
+  EXPECT_EQ(replace_file_if_unchanged(path, "mine", "mine again", found), GuardedReplace::changed);
+  EXPECT_EQ(found, "theirs");
+  EXPECT_EQ(read_file(path), "theirs");
+
+  // A file gone since it was read has changed; one that never was has not.
+  fs::remove(path);
+  EXPECT_EQ(replace_file_if_unchanged(path, "theirs", "mine", found), GuardedReplace::changed);
+  EXPECT_EQ(found, std::nullopt);
+  EXPECT_EQ(replace_file_if_unchanged(path, std::nullopt, "mine", found), GuardedReplace::replaced);
+  EXPECT_EQ(read_file(path), "mine");
+}
+
+TEST(ReplaceFile, GuardedReplacementThroughALinkComparesAndWritesItsTarget) {
+  test::TempDir dir;
+  fs::create_directory(dir.path() / "data");
+  write_file(dir.file("data/fluids.txt"), "read");
+  fs::create_symlink("data/fluids.txt", dir.path() / "dados.txt");
+  std::optional<std::string> found;
+  EXPECT_EQ(replace_file_if_unchanged(dir.file("dados.txt"), "read", "mine", found), GuardedReplace::replaced);
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "dados.txt"));
+  EXPECT_EQ(read_file(dir.file("data/fluids.txt")), "mine");
+  EXPECT_EQ(folder_names(dir.path() / "data"), (std::vector<std::string>{"fluids.txt"}));
 }
 
 TEST(ReplaceFile, LinksInACircleAreRefusedAndLeftAlone) {

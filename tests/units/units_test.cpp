@@ -6,25 +6,39 @@
 namespace quelrin {
 namespace {
 
-constexpr double CONVERSION_TOLERANCE = 1e-9;
+constexpr int BAR = 0, ATM = 1, KPA = 2, PSI = 3, MMHG = 4;
+constexpr int KELVIN = 0, RANKINE = 1, CELSIUS = 2, FAHRENHEIT = 3;
+constexpr double CONVERSION_TOLERANCE = 1e-9;  // relative
 
-TEST(Units, TemperaturesConvertToKelvinAndBack) {
-  const double typed_for_300_k[TEMPERATURE_UNIT_COUNT] = {300.0, 540.0, 26.85, 80.33};
-  for (int unit = 0; unit < TEMPERATURE_UNIT_COUNT; ++unit) {
-    EXPECT_NEAR(temperature_to_kelvin(unit, typed_for_300_k[unit]), 300.0, CONVERSION_TOLERANCE) << unit;
-    EXPECT_NEAR(kelvin_to_temperature_unit(unit, 300.0), typed_for_300_k[unit], CONVERSION_TOLERANCE) << unit;
-  }
-  // Celsius and Fahrenheit share the same zero: 0 °C and 32 °F are both 273.15 K.
-  EXPECT_EQ(temperature_to_kelvin(2, 0.0), 273.15);
-  EXPECT_EQ(temperature_to_kelvin(3, 32.0), 273.15);
-  EXPECT_EQ(kelvin_to_temperature_unit(3, 273.15), 32.0);
+// The standard atmosphere is 1.01325 bar, 101.325 kPa and 760 mmHg by
+// definition (the millimetre of mercury taken as the torr, 1/760 atm); the
+// pound-force per square inch is 6.894757 kPa to the digits NIST's SP 811
+// gives.
+TEST(Units, PressuresFollowTheDefinitionsOfTheUnits) {
+  const double atmosphere_bar = 1.01325;
+  EXPECT_NEAR(bar_to_pressure_unit(BAR, atmosphere_bar), 1.01325, 1.01325 * CONVERSION_TOLERANCE);
+  EXPECT_NEAR(bar_to_pressure_unit(ATM, atmosphere_bar), 1.0, CONVERSION_TOLERANCE);
+  EXPECT_NEAR(bar_to_pressure_unit(KPA, atmosphere_bar), 101.325, 101.325 * CONVERSION_TOLERANCE);
+  EXPECT_NEAR(bar_to_pressure_unit(MMHG, atmosphere_bar), 760.0, 760.0 * CONVERSION_TOLERANCE);
+  const double kpa_per_psi = bar_to_pressure_unit(KPA, 1.0) / bar_to_pressure_unit(PSI, 1.0);
+  EXPECT_NEAR(kpa_per_psi, 6.894757, 0.5e-6);
 }
 
-TEST(Units, PressuresAreTheNumberInBarTimesTheFactor) {
-  const double one_bar[PRESSURE_UNIT_COUNT] = {1.0, 0.986923266716, 100.0, 14.503773773, 750.061682704};
-  for (int unit = 0; unit < PRESSURE_UNIT_COUNT; ++unit) {
-    EXPECT_EQ(bar_to_pressure_unit(unit, 1.0), one_bar[unit]) << unit;
-    EXPECT_EQ(bar_to_pressure_unit(unit, 2.5), 2.5 * one_bar[unit]) << unit;
+// By the definitions of the scales: 0 °C = 273.15 K = 32 °F = 491.67 °R,
+// and 100 °C = 373.15 K = 212 °F = 671.67 °R.
+TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
+  struct Point {
+    double kelvin, celsius, fahrenheit, rankine;
+  };
+  for (const Point& p : {Point{273.15, 0.0, 32.0, 491.67}, Point{373.15, 100.0, 212.0, 671.67}}) {
+    SCOPED_TRACE(p.kelvin);
+    const double typed[TEMPERATURE_UNIT_COUNT] = {p.kelvin, p.rankine, p.celsius, p.fahrenheit};
+    for (int unit : {KELVIN, RANKINE, CELSIUS, FAHRENHEIT}) {
+      EXPECT_NEAR(temperature_to_kelvin(unit, typed[unit]), p.kelvin, p.kelvin * CONVERSION_TOLERANCE)
+          << temperature_suffix(unit);
+      EXPECT_NEAR(kelvin_to_temperature_unit(unit, p.kelvin), typed[unit], 1e-9)
+          << temperature_suffix(unit);
+    }
   }
 }
 

@@ -275,8 +275,21 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), metano);
   EXPECT_EQ(focused_id(owner()), IDC_EDITOR_SAVE);
 
+  // Another program saves meanwhile: the save asks before discarding its
+  // fluids; "Não" leaves its file, "Sim" writes the editor's.
+  const std::string theirs = "1\nOutro Envelope 0 0 0 0 40 300 0.1\n";
+  write_file("dados.txt", theirs);
+  const Message question{"O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
+                         "Salvar assim mesmo e descartar essas alterações?",
+                         "Atenção!", MessageIcon::warning};
+  click(editor, IDC_EDITOR_SAVE);
+  EXPECT_EQ(answer_question(owner(), false, "question-file-changed"), question);
+  EXPECT_EQ(read_file("dados.txt"), theirs);
+  EXPECT_TRUE(focus_comes_to(IDC_EDITOR_SAVE));
+
   // Enter saves ("Salvar" has the focus and is the default button).
   press_key(owner(), VK_RETURN);
+  EXPECT_EQ(answer_question(owner(), true), question);
   ASSERT_TRUE(eventually([&] { return read_file("dados.txt").find("Zinco") != std::string::npos; }));
   const std::string saved = read_file("dados.txt");
   EXPECT_TRUE(saved.starts_with("35\n"));

@@ -147,11 +147,32 @@ HWND find_message_box(WindowOwner owner) {
   return nullptr;
 }
 
-std::optional<Message> acknowledge_message(WindowOwner owner, std::string_view screenshot) {
+namespace {
+
+// The message box once it shows, read and, when given a name, photographed.
+HWND read_message_box(WindowOwner owner, std::string_view screenshot, Message& shown) {
   HWND box = nullptr;
-  if (!eventually([&] { return (box = find_message_box(owner)) != nullptr; })) return std::nullopt;
-  Message shown{text_of(box), window_text(box), icon_of(box)};
+  if (!eventually([&] { return (box = find_message_box(owner)) != nullptr; })) return nullptr;
+  shown = {text_of(box), window_text(box), icon_of(box)};
   if (!screenshot.empty()) save_screenshot(box, screenshot);
+  return box;
+}
+
+}  // namespace
+
+std::optional<Message> answer_question(WindowOwner owner, bool yes, std::string_view screenshot) {
+  Message shown;
+  const HWND box = read_message_box(owner, screenshot, shown);
+  if (box == nullptr) return std::nullopt;
+  click(box, yes ? IDYES : IDNO);
+  if (!wait_until_closed(box)) return std::nullopt;
+  return shown;
+}
+
+std::optional<Message> acknowledge_message(WindowOwner owner, std::string_view screenshot) {
+  Message shown;
+  const HWND box = read_message_box(owner, screenshot, shown);
+  if (box == nullptr) return std::nullopt;
   owner.thread = GetWindowThreadProcessId(box, nullptr);
   HWND focus = nullptr;
   eventually([&] { return (focus = focus_window(owner)) != nullptr && GetAncestor(focus, GA_ROOT) == box; });

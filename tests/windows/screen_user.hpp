@@ -40,6 +40,8 @@ bool wait_until_closed(HWND window);
 // screenshot of it when given a name, and presses Enter on its button;
 // nothing when none shows.
 std::optional<Message> acknowledge_message(WindowOwner owner, std::string_view screenshot = {});
+// The same for a question: clicks "Sim" when `yes`, else "Não".
+std::optional<Message> answer_question(WindowOwner owner, bool yes, std::string_view screenshot = {});
 // A message box currently shown, if any.
 HWND find_message_box(WindowOwner owner);
 
