@@ -99,7 +99,8 @@ int run_isotherm(const IsothermRequest& request, const FluidTable& fluids, int f
 
   const Isotherm isotherm = make_isotherm(request.equation, result.t_k, fluid);
   MaxwellConstruction c;
-  const bool saturated = maxwell_construction(request.equation, result.t_k, fluid, c) == SATURATION_SOLVED;
+  const int status = maxwell_construction(request.equation, result.t_k, fluid, c);
+  const bool saturated = status == SATURATION_SOLVED;
   const int p_unit = units.pressure_unit;
   const std::string p_suffix(pressure_suffix(p_unit));
   auto number = [&](double value) { return request.csv ? format_g_exact(value) : format_g(value); };
@@ -111,8 +112,10 @@ int run_isotherm(const IsothermRequest& request, const FluidTable& fluids, int f
   }
   if (!print_table(rows, request.csv)) return EXIT_REFUSED;
   if (!saturated) {
-    std::fputs("\nno saturation state: the temperature is not below the equation's critical "
-               "temperature\n",
+    std::fputs(status == SATURATION_ABOVE_CRITICAL
+                   ? "\nno saturation state: the temperature is not below the equation's critical "
+                     "temperature\n"
+                   : "\nno saturation state the solver can find at this temperature\n",
                stdout);
     return EXIT_COMPUTED;
   }

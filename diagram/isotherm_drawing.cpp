@@ -87,8 +87,9 @@ PlotAxis pressure_axis(double low, double high, int p_unit) {
   return y;
 }
 
-Drawing supercritical(const FluidRecord& fluid, const DiagramView& view, const Isotherm& isotherm,
-                      double width, double height) {
+// The isotherm alone, where the solver found no saturation state.
+Drawing without_saturation(const FluidRecord& fluid, const DiagramView& view, const Isotherm& isotherm,
+                           bool above_critical, double width, double height) {
   const double factor = bar_to_pressure_unit(view.units.pressure_unit, 1.0);
   const double b = isotherm.b;
   const PlotAxis x = volume_axis(b, 30.0 * b, view.log_volume);
@@ -97,7 +98,9 @@ Drawing supercritical(const FluidRecord& fluid, const DiagramView& view, const I
   add_clipped_curve(d, isotherm_points(isotherm, volumes(x, b, {}), factor),
                     {{}, CURVE, 1.5, false, DrawingRole::curve, EQUATION_NAMES[view.equation]});
   add_note(d, {d.frame.right - 4.0, d.frame.top + 10.0},
-           "Sem estado de saturação: T acima da Tc da equação.", TextAnchor::end);
+           above_critical ? "Sem estado de saturação: T acima da Tc da equação."
+                          : "Sem estado de saturação calculável nesta temperatura.",
+           TextAnchor::end);
   return d;
 }
 
@@ -127,8 +130,9 @@ void add_legend(Drawing& d, bool window_marked) {
 Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height) {
   const Isotherm isotherm = make_isotherm(view.equation, view.t_k, fluid);
   MaxwellConstruction c;
-  if (maxwell_construction(view.equation, view.t_k, fluid, c) != SATURATION_SOLVED) {
-    return supercritical(fluid, view, isotherm, width, height);
+  const int status = maxwell_construction(view.equation, view.t_k, fluid, c);
+  if (status != SATURATION_SOLVED) {
+    return without_saturation(fluid, view, isotherm, status == SATURATION_ABOVE_CRITICAL, width, height);
   }
   const int p_unit = view.units.pressure_unit;
   const double factor = bar_to_pressure_unit(p_unit, 1.0);
