@@ -1,7 +1,8 @@
 # Maxwell's construction for Peng-Robinson by mpmath, independently of the
 # program: the pressure where the areas are equal, solved directly (not
 # through fugacities) with 40 digits, the volumes, spinodals and areas.
-#   python3 maxwell_mpmath.py T TC PC OMEGA PSAT_GUESS   (K, bar)
+#   python3 maxwell_mpmath.py T TC PC OMEGA PSAT_GUESS   (K, bar; needs mpmath,
+#   Debian's python3-mpmath)
 # Nitrogen at 90 K with the shipped constants, as in the diagram scenario:
 #   python3 maxwell_mpmath.py 90 126.2 33.9961 0.0372 3.6
 from mpmath import mp, mpf, sqrt, log, findroot, polyroots, quad
