@@ -1,8 +1,11 @@
 // Saturation pressure per call, on the same requests: every shipped fluid
 // with every equation at eight temperatures from 0.25 to 0.9999 of the
 // equation's own Tc. The exact solver from a start that knows nothing of the
-// curve, the superancillary, and the window's method (first estimate and
-// successive substitution, no log lines; it fails near Tc, at its own cost).
+// curve, the exact state as the program computes it (the superancillary's
+// start confirmed), the superancillary, its floor (one degree-16 Chebyshev
+// expansion evaluated at each request's temperature, nothing else), and the
+// window's method (first estimate and successive substitution, no log lines;
+// it fails near Tc, at its own cost).
 #include <benchmark/benchmark.h>
 
 #include <string_view>
@@ -11,6 +14,7 @@
 #include "bench/shipped_fluids.hpp"
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
+#include "calc/reduced_saturation.hpp"
 #include "calc/superancillary.hpp"
 #include "tests/support/equations.hpp"
 
@@ -72,6 +76,31 @@ void BM_SaturationSuperancillary(benchmark::State& state) {
       state, [](const Request& r) { return superancillary_pressure(r.equation, r.t_k, *r.fluid); });
 }
 
+void BM_SaturationPolished(benchmark::State& state) {
+  per_request(state, [](const Request& r) {
+    SaturationState saturation;
+    solve_saturation(r.equation, r.t_k, *r.fluid, saturation);
+    return saturation.p_bar;
+  });
+}
+
+// Clenshaw's recurrence over the 17 numbers of the first Peng-Robinson piece
+// (what they are does not change the cost), at x from the temperature.
+void BM_ChebyshevBareLoop(benchmark::State& state) {
+  const double* c = SUPERANCILLARY_CURVES[PENG_ROBINSON_FAMILY].pieces[0].powers;
+  per_request(state, [c](const Request& r) {
+    const double x = (2.0 * r.t_k - 1000.0) / 1000.0;
+    double b1 = 0.0;
+    double b2 = 0.0;
+    for (int k = SUPERANCILLARY_DEGREE; k >= 1; --k) {
+      const double b0 = c[k] + 2.0 * x * b1 - b2;
+      b2 = b1;
+      b1 = b0;
+    }
+    return c[0] + x * b1 - b2;
+  });
+}
+
 void BM_SaturationWindowMethod(benchmark::State& state) {
   SilentReport report;
   per_request(state, [&report](const Request& r) {
@@ -80,7 +109,9 @@ void BM_SaturationWindowMethod(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SaturationIterativeSolver);
+BENCHMARK(BM_SaturationPolished);
 BENCHMARK(BM_SaturationSuperancillary);
+BENCHMARK(BM_ChebyshevBareLoop);
 BENCHMARK(BM_SaturationWindowMethod);
 
 }  // namespace

@@ -39,12 +39,9 @@ CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& f)
   }
 }
 
-double attraction_at(int equation, double t_k, const CubicParameters& parameters) {
-  return equation == REDLICH_KWONG ? parameters.a / std::sqrt(t_k) : parameters.a;
-}
-
-Attraction attraction(int equation, double t_k, const FluidRecord& f) {
-  const double a = cubic_parameters(equation, t_k, f).a;
+Attraction attraction(int equation, double t_k, const FluidRecord& f,
+                      const CubicParameters& parameters) {
+  const double a = parameters.a;
   switch (equation) {
     case PENG_ROBINSON:
     case SOAVE_REDLICH_KWONG: {

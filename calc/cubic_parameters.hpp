@@ -3,6 +3,8 @@
 // iteration and the exact saturation solver.
 #pragma once
 
+#include <cmath>
+
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
@@ -21,7 +23,9 @@ struct CubicParameters {
 CubicParameters cubic_parameters(int equation, double t_k, const FluidRecord& fluid);
 
 // a_T of the parameters at T: a itself but for Redlich-Kwong, a / sqrt(T).
-double attraction_at(int equation, double t_k, const CubicParameters& parameters);
+inline double attraction_at(int equation, double t_k, const CubicParameters& parameters) {
+  return equation == REDLICH_KWONG ? parameters.a / std::sqrt(t_k) : parameters.a;
+}
 
 // The equation's attraction at T as it acts in A = a_T P / (R T)², and its
 // temperature derivative: what the departure functions need.
@@ -30,6 +34,8 @@ struct Attraction {
   double da_dt;  // bar·L²/(mol²·K)
 };
 
-Attraction attraction(int equation, double t_k, const FluidRecord& fluid);
+// From the parameters at the same T, so that they are computed once.
+Attraction attraction(int equation, double t_k, const FluidRecord& fluid,
+                      const CubicParameters& parameters);
 
 }  // namespace quelrin

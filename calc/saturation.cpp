@@ -21,18 +21,42 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 // Bisection count that exhausts a double bracket.
 constexpr int BISECTIONS = 200;
 
-bool reduced_state(int equation, double t_k, const FluidRecord& fluid, double b_start,
-                   ReducedSaturation<double>& reduced) {
-  return solve_reduced_saturation<double>(equation_family(equation),
-                                          attraction_ratio(equation, t_k, fluid), reduced, b_start);
+// Beyond this rho (a temperature far below a hundredth of Tc), ln B is below
+// -6e5 in every family (about -0.62 rho for Peng-Robinson, the least steep):
+// no pressure a double holds, whatever R T / b, and no need to solve.
+constexpr double RHO_BEYOND_ANY_PRESSURE = 1e6;
+
+bool finite_positive(double x) { return x > 0.0 && x < std::numeric_limits<double>::infinity(); }
+
+bool reported_value(double x) { return std::isnormal(x) && x > 0.0; }
+
+// The equation at T with the fluid's constants, computed once.
+struct EquationAt {
+  CubicParameters parameters;
+  Attraction attraction;
+  double rho;
+};
+
+// False where the constants fall outside what the equation accepts: T, Tc,
+// Pc, a and b finite and positive (omega enters through a, where an
+// equation uses it).
+bool equation_at(int equation, double t_k, const FluidRecord& fluid, EquationAt& at) {
+  if (!(finite_positive(t_k) && finite_positive(fluid.tc) && finite_positive(fluid.pc))) {
+    return false;
+  }
+  at.parameters = cubic_parameters(equation, t_k, fluid);
+  at.attraction = attraction(equation, t_k, fluid, at.parameters);
+  at.rho = at.attraction.a_t / (at.parameters.b * R * t_k);
+  return finite_positive(at.parameters.b) && finite_positive(at.attraction.a_t);
+}
+
+// P = B R T / b, through the logarithms where B is below a normal double.
+double pressure_bar(const ReducedSaturation<double>& reduced, double rt, double b) {
+  return std::isnormal(reduced.b) ? reduced.b * (rt / b)
+                                  : std::exp(reduced.ln_b + std::log(rt / b));
 }
 
 }  // namespace
-
-int equation_family(int equation) {
-  if (equation == PENG_ROBINSON) return PENG_ROBINSON_FAMILY;
-  return equation == VAN_DER_WAALS ? VAN_DER_WAALS_FAMILY : REDLICH_KWONG_FAMILY;
-}
 
 double attraction_ratio(int equation, double t_k, const FluidRecord& fluid) {
   const CubicParameters p = cubic_parameters(equation, t_k, fluid);
@@ -40,37 +64,55 @@ double attraction_ratio(int equation, double t_k, const FluidRecord& fluid) {
 }
 
 int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state) {
-  const double rho = attraction_ratio(equation, t_k, fluid);
-  const double ln_b = superancillary_ln_b(equation_family(equation), rho);
+  EquationAt at;
+  if (!equation_at(equation, t_k, fluid, at)) return SATURATION_INVALID_CONSTANTS;
+  if (!(at.rho < RHO_BEYOND_ANY_PRESSURE)) return SATURATION_BELOW_RANGE;
+  const int family = equation_family(equation);
+  SaturationStart<double> start;
+  start.ln_b = superancillary_ln_b(family, at.rho);
+  if (!superancillary_volumes(family, at.rho, start.u_liquid, start.z_vapour)) start = {};
   ReducedSaturation<double> reduced;
-  if (!reduced_state(equation, t_k, fluid, std::isnan(ln_b) ? 0.0 : std::exp(ln_b), reduced)) {
-    return SATURATION_ABOVE_CRITICAL;
-  }
-  const CubicFamily<double> family = cubic_family<double>(equation_family(equation));
-  const double b = cubic_parameters(equation, t_k, fluid).b;
-  const Attraction a = attraction(equation, t_k, fluid);
+  if (!solve_reduced_saturation(family, at.rho, reduced, start)) return SATURATION_ABOVE_CRITICAL;
+  const double b = at.parameters.b;
   const double rt = R * t_k;
-  state.p_bar = reduced.b * rt / b;
-  state.liquid_volume = reduced.v_liquid * b;
-  state.vapour_volume = reduced.v_vapour * b;
-  state.balance = reduced.balance;
+  const double p_bar = pressure_bar(reduced, rt, b);
+  const double z_gap = reduced.z_vapour - reduced.z_liquid;
   // H - H_ideal = R T (Z - 1) + (T a' - a) L(V) / b; the ideal parts cancel.
   const double enthalpy_bar_l =
-      rt * reduced.b * (reduced.v_vapour - reduced.v_liquid) +
-      (t_k * a.da_dt - a.a_t) / b *
-          (family.attraction_term(reduced.v_vapour) - family.attraction_term(reduced.v_liquid));
-  state.vaporization_enthalpy = enthalpy_bar_l * KJ_PER_BAR_L;
-  state.dp_dt = enthalpy_bar_l / (t_k * (state.vapour_volume - state.liquid_volume));
+      rt * z_gap +
+      (at.attraction.a_t - t_k * at.attraction.da_dt) / b * reduced.attraction_gap;
+  const SaturationState found{p_bar,
+                              (1.0 + reduced.u_liquid) * b,
+                              reduced.z_vapour * rt / p_bar,
+                              enthalpy_bar_l * KJ_PER_BAR_L,
+                              enthalpy_bar_l * p_bar / (t_k * rt * z_gap),
+                              reduced.balance};
+  // The enthalpy and the liquid do not depend on how low the pressure is.
+  if (!reported_value(found.p_bar)) return SATURATION_BELOW_RANGE;
+  if (!(reported_value(found.liquid_volume) && reported_value(found.vaporization_enthalpy))) {
+    return SATURATION_INVALID_CONSTANTS;
+  }
+  if (!(reported_value(found.vapour_volume) && reported_value(found.dp_dt))) {
+    return SATURATION_BELOW_RANGE;
+  }
+  state = found;
   return SATURATION_SOLVED;
 }
 
 double iterative_saturation_pressure(int equation, double t_k, const FluidRecord& fluid) {
+  EquationAt at;
   ReducedSaturation<double> reduced;
-  if (!reduced_state(equation, t_k, fluid, 0.0, reduced)) return NaN;
-  return reduced.b * R * t_k / cubic_parameters(equation, t_k, fluid).b;
+  if (!equation_at(equation, t_k, fluid, at) || !(at.rho < RHO_BEYOND_ANY_PRESSURE) ||
+      !solve_reduced_saturation(equation_family(equation), at.rho, reduced)) {
+    return NaN;
+  }
+  const double p_bar = pressure_bar(reduced, R * t_k, at.parameters.b);
+  return reported_value(p_bar) ? p_bar : NaN;
 }
 
 double equation_critical_temperature(int equation, const FluidRecord& fluid) {
+  EquationAt at;
+  if (!equation_at(equation, fluid.tc, fluid, at)) return NaN;
   // rho falls as T rises; the critical T is where it meets the family's.
   const double critical_rho = critical_point<double>(equation_family(equation)).rho;
   double lo = fluid.tc / 2.0;
@@ -87,41 +129,45 @@ double equation_critical_temperature(int equation, const FluidRecord& fluid) {
 }
 
 int saturation_temperature(int equation, double p_bar, const FluidRecord& fluid, double& t_k) {
-  if (!(p_bar > 0.0)) return SATURATION_BELOW_RANGE;
-  double hi = equation_critical_temperature(equation, fluid);
-  SaturationState state;
+  if (!reported_value(p_bar)) return SATURATION_BELOW_RANGE;
+  const double critical_t = equation_critical_temperature(equation, fluid);
+  if (std::isnan(critical_t)) return SATURATION_INVALID_CONSTANTS;
   // The critical pressure: the saturation pressure just below the critical T.
-  const double below_critical = hi * (1.0 - 1e-9);
-  if (solve_saturation(equation, below_critical, fluid, state) != SATURATION_SOLVED) {
-    return SATURATION_ABOVE_CRITICAL;
+  double hi = critical_t * (1.0 - 1e-9);
+  SaturationState state;
+  const int at_critical = solve_saturation(equation, hi, fluid, state);
+  if (at_critical != SATURATION_SOLVED) {
+    return at_critical == SATURATION_INVALID_CONSTANTS ? at_critical : SATURATION_ABOVE_CRITICAL;
   }
   if (!(p_bar < state.p_bar)) return SATURATION_ABOVE_CRITICAL;
-  hi = below_critical;
+  // A temperature below the answer: its pressure is lower, or too low to hold.
   double lo = hi / 2.0;
   for (;; lo /= 2.0) {
-    if (lo < hi * 1e-3 || solve_saturation(equation, lo, fluid, state) != SATURATION_SOLVED) {
-      return SATURATION_BELOW_RANGE;
-    }
+    if (lo < hi * 1e-3) return SATURATION_BELOW_RANGE;
+    const int status = solve_saturation(equation, lo, fluid, state);
+    if (status == SATURATION_BELOW_RANGE) break;
+    if (status != SATURATION_SOLVED) return status;
     if (state.p_bar < p_bar) break;
   }
   // Newton in ln P against T (slope dP/dT / P), kept inside the bracket.
   double t = lo + (hi - lo) / 2.0;
+  int status = SATURATION_BELOW_RANGE;
   for (int i = 0; i < BISECTIONS; ++i) {
-    if (solve_saturation(equation, t, fluid, state) != SATURATION_SOLVED) break;
-    const double miss = std::log(state.p_bar / p_bar);
+    status = solve_saturation(equation, t, fluid, state);
+    if (status != SATURATION_SOLVED && status != SATURATION_BELOW_RANGE) return status;
+    const double miss = status == SATURATION_SOLVED ? std::log(state.p_bar / p_bar) : -1.0;
     if (miss == 0.0) break;
     if (miss < 0.0)
       lo = t;
     else
       hi = t;
-    double next = t - miss * state.p_bar / state.dp_dt;
+    double next = status == SATURATION_SOLVED ? t - miss * state.p_bar / state.dp_dt : NaN;
     if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2.0;
-    if (std::fabs(next - t) <= 4.0 * std::numeric_limits<double>::epsilon() * t) {
-      t = next;
-      break;
-    }
+    if (std::fabs(next - t) <= 4.0 * std::numeric_limits<double>::epsilon() * t) break;
     t = next;
   }
+  // The pressure at the answer is p_bar to rounding: solved, then.
+  if (status != SATURATION_SOLVED) return SATURATION_BELOW_RANGE;
   t_k = t;
   return SATURATION_SOLVED;
 }

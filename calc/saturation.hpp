@@ -2,9 +2,12 @@
 // constants: the pressure at which the liquid and the vapour root have equal
 // fugacity, the two molar volumes, the enthalpy of vaporisation and dP/dT.
 // Unlike the window's successive substitution it answers at every
-// temperature below the equation's own critical temperature.
+// temperature below the equation's own critical temperature, as long as the
+// pressure is a normal double; an answer is never 0, infinite or NaN.
 #pragma once
 
+#include "calc/cubic_parameters.hpp"
+#include "calc/reduced_saturation.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {
@@ -21,23 +24,31 @@ struct SaturationState {
 // Status of the solvers below.
 inline constexpr int SATURATION_SOLVED = 0;
 inline constexpr int SATURATION_ABOVE_CRITICAL = 1;  // at or above the equation's Tc (or Pc)
-inline constexpr int SATURATION_BELOW_RANGE = 2;     // a pressure too low to find its temperature
+inline constexpr int SATURATION_BELOW_RANGE = 2;     // a pressure below what a double holds
+inline constexpr int SATURATION_INVALID_CONSTANTS = 3;  // Tc, Pc, omega (or T) outside the equation
 
 // Which reduced curve an equation follows (reduced_saturation.hpp).
-int equation_family(int equation);
+inline int equation_family(int equation) {
+  if (equation == PENG_ROBINSON) return PENG_ROBINSON_FAMILY;
+  return equation == VAN_DER_WAALS ? VAN_DER_WAALS_FAMILY : REDLICH_KWONG_FAMILY;
+}
 
 // A / B = a_T / (b R T) of the equation at T: the one variable of the curve.
 double attraction_ratio(int equation, double t_k, const FluidRecord& fluid);
 
-// Starts from the superancillary where it reaches, and polishes.
+// Starts from the superancillary's ln B and volumes where they reach, and
+// confirms them (or takes one Newton step); elsewhere it solves between the
+// spinodals. SATURATION_SOLVED only with a state of positive normal doubles.
 int solve_saturation(int equation, double t_k, const FluidRecord& fluid, SaturationState& state);
 
 // The same balance from a start that knows nothing of the curve: the
-// reference the superancillary is checked against. NaN above the critical point.
+// reference the superancillary is checked against. NaN where
+// solve_saturation has no answer.
 double iterative_saturation_pressure(int equation, double t_k, const FluidRecord& fluid);
 
 // The temperature where the equation's own critical point lies for this
-// fluid: near the fluid's Tc, not on it, with the program's rounded constants.
+// fluid: near the fluid's Tc, not on it, with the program's rounded constants;
+// NaN for constants outside the equation.
 double equation_critical_temperature(int equation, const FluidRecord& fluid);
 
 // The temperature at which the saturation pressure is p_bar.

@@ -79,6 +79,9 @@ int run_tsat(const CalcOptions& options, const FluidRecord& fluid, const UnitPre
                  status == SATURATION_ABOVE_CRITICAL
                      ? "no saturation temperature: the pressure is not below the equation's "
                        "critical pressure"
+                 : status == SATURATION_INVALID_CONSTANTS
+                     ? "no saturation temperature: the fluid's constants are outside what the "
+                       "equation accepts"
                      : "no saturation temperature: the pressure is too low");
     return EXIT_REFUSED;
   }

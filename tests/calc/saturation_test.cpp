@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 #include "calc/calculation_request.hpp"
@@ -201,15 +202,105 @@ TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
         ASSERT_EQ(saturation_temperature(e, state.p_bar, fluid, t_k), SATURATION_SOLVED);
         EXPECT_NEAR(t_k, reduced * tc, 1e-10 * tc);
       }
+      // Far below any table, where d ln P / d ln T reaches 1050: the last
+      // bit of the temperature is 2e-13 of the pressure.
+      for (const double p_bar : {1e-170, 1e-300}) {
+        SCOPED_TRACE(trace(fluid, e, 0.0) + ", " + std::to_string(p_bar) + " bar");
+        double t_k = 0.0;
+        ASSERT_EQ(saturation_temperature(e, p_bar, fluid, t_k), SATURATION_SOLVED);
+        SaturationState state;
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
+        EXPECT_NEAR(state.p_bar / p_bar, 1.0, 2e-12);
+      }
       double t_k = 0.0;
       EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc, fluid, t_k), SATURATION_ABOVE_CRITICAL);
       EXPECT_EQ(saturation_temperature(e, 0.0, fluid, t_k), SATURATION_BELOW_RANGE);
+      EXPECT_EQ(saturation_temperature(e, 1e-310, fluid, t_k), SATURATION_BELOW_RANGE);
     }
   }
 }
 
+// Pressures of 1e-160 bar and less, where B and the vapour's slope leave
+// what a double holds, from the equal-fugacity condition solved with
+// mpmath 1.3.0 at 1000 digits on the Z cubic of each equation with the
+// program's constants (ethylene, Peng-Robinson; nitrogen, Redlich-Kwong).
+// Colder, every answer is a normal double rising with T until the pressure
+// leaves the normal doubles; then there is none, down to absolute zero.
+TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
+  const auto fluid_named = [&](const char* name) -> const FluidRecord& {
+    for (const FluidRecord& fluid : fluids) {
+      if (fluid.name == name) return fluid;
+    }
+    throw std::runtime_error(name);
+  };
+  SaturationState state;
+  ASSERT_EQ(solve_saturation(PENG_ROBINSON, 5.6468474573948, fluid_named("Etileno"), state),
+            SATURATION_SOLVED);
+  EXPECT_NEAR(state.p_bar / 7.9025001699893088e-161, 1.0, 1e-12);
+  ASSERT_EQ(solve_saturation(REDLICH_KWONG, 4.15, fluid_named("Nitrogênio"), state),
+            SATURATION_SOLVED);
+  EXPECT_NEAR(state.p_bar / 6.7123110122260988e-246, 1.0, 1e-12);
+
+  for (const FluidRecord& fluid : fluids) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      SCOPED_TRACE(trace(fluid, e, 0.0));
+      double last = INFINITY;
+      double t_k = 0.1 * fluid.tc;
+      for (; solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED; t_k *= 0.995) {
+        for (const double value : {state.p_bar, state.liquid_volume, state.vapour_volume,
+                                   state.vaporization_enthalpy, state.dp_dt}) {
+          ASSERT_TRUE(std::isnormal(value) && value > 0.0) << t_k << " K";
+        }
+        ASSERT_LT(state.p_bar, last) << t_k << " K";
+        last = state.p_bar;
+      }
+      EXPECT_LT(last, 1e-300);
+      for (; t_k > 0.0; t_k /= 3.0) {
+        ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_BELOW_RANGE) << t_k << " K";
+        ASSERT_TRUE(std::isnan(iterative_saturation_pressure(e, t_k, fluid))) << t_k << " K";
+      }
+    }
+  }
+}
+
+// Constants no equation accepts (a hand-edited database) give no state,
+// however the equation's a and b come out of them.
+TEST_F(Saturation, HasNoAnswerForConstantsOutsideTheEquations) {
+  FluidRecord odd[7];
+  for (FluidRecord& fluid : odd) fluid = fluids[0];
+  odd[0].pc = -fluids[0].pc;
+  odd[1].pc = 0.0;
+  odd[2].pc = INFINITY;
+  odd[3].tc = NAN;
+  odd[4].tc = -fluids[0].tc;
+  odd[5].acentric_factor = 1e75;
+  odd[6].acentric_factor = INFINITY;
+  for (const FluidRecord& fluid : odd) {
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      // Neither Redlich-Kwong nor Van der Waals uses omega.
+      if (fluid.acentric_factor != fluids[0].acentric_factor && e >= REDLICH_KWONG) continue;
+      SCOPED_TRACE(std::to_string(fluid.pc) + " bar, " + std::to_string(fluid.tc) + " K, " +
+                   std::to_string(fluid.acentric_factor) + ", " + EQUATION_NAMES[e]);
+      for (const double reduced : {0.3, 0.7, 0.99, 0.999999}) {
+        SaturationState state;
+        EXPECT_NE(solve_saturation(e, reduced * fluids[0].tc, fluid, state), SATURATION_SOLVED);
+        EXPECT_TRUE(std::isnan(iterative_saturation_pressure(e, reduced * fluids[0].tc, fluid)));
+      }
+      double t_k = 0.0;
+      EXPECT_NE(saturation_temperature(e, 1.0, fluid, t_k), SATURATION_SOLVED);
+    }
+  }
+  SaturationState state;
+  EXPECT_EQ(solve_saturation(PENG_ROBINSON, 300.0, odd[0], state), SATURATION_INVALID_CONSTANTS);
+  double t_k = 0.0;
+  EXPECT_EQ(saturation_temperature(PENG_ROBINSON, 1.0, odd[0], t_k), SATURATION_INVALID_CONSTANTS);
+}
+
 // Points the generator never fitted on: random temperatures of random
-// shipped fluids between 0.25 and 0.9999 of the equation's Tc.
+// shipped fluids between 0.25 and 0.9999 of the equation's Tc. The state
+// solve_saturation confirms from the superancillary's start is the one the
+// solver finds from no start: the pressure, and the volumes to what their
+// conditioning allows at 0.9999 Tc (where the three roots close in).
 TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
   std::mt19937 random(1207);
   std::uniform_int_distribution<std::size_t> pick_fluid(0, fluids.size() - 1);
@@ -223,6 +314,16 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
     SCOPED_TRACE(trace(fluid, e, reduced));
     const double exact = iterative_saturation_pressure(e, t_k, fluid);
     ASSERT_NEAR(superancillary_pressure(e, t_k, fluid) / exact, 1.0, SUPERANCILLARY_TOLERANCE);
+
+    SaturationState polished;
+    ASSERT_EQ(solve_saturation(e, t_k, fluid, polished), SATURATION_SOLVED);
+    ReducedSaturation<double> reference;
+    ASSERT_TRUE(solve_reduced_saturation(equation_family(e), attraction_ratio(e, t_k, fluid),
+                                         reference));
+    const double b = cubic_parameters(e, t_k, fluid).b;
+    ASSERT_NEAR(polished.p_bar / exact, 1.0, 1e-13);
+    ASSERT_NEAR(polished.liquid_volume / ((1.0 + reference.u_liquid) * b), 1.0, 1e-10);
+    ASSERT_NEAR(polished.vapour_volume / (reference.z_vapour * R * t_k / exact), 1.0, 1e-10);
   }
 }
 
@@ -287,6 +388,16 @@ TEST(Superancillary, CoversEachCurveFromItsCriticalPointWithoutGaps) {
     EXPECT_TRUE(std::isnan(superancillary_ln_b(family, curve.pieces[0].rho_lo)));
     EXPECT_TRUE(
         std::isnan(superancillary_ln_b(family, curve.pieces[curve.count - 1].rho_hi * 1.01)));
+
+    const VolumeCurve& volumes = SUPERANCILLARY_VOLUMES[family];
+    EXPECT_NEAR(volumes.rho_critical, critical_point<double>(family).rho, 1e-12);
+    EXPECT_EQ(volumes.pieces[0].s_lo, 0.0);
+    for (int i = 1; i < volumes.count; ++i)
+      EXPECT_EQ(volumes.pieces[i].s_lo, volumes.pieces[i - 1].s_hi);
+    double u = 0.0;
+    double z = 0.0;
+    EXPECT_FALSE(superancillary_volumes(family, volumes.rho_critical, u, z));
+    EXPECT_FALSE(superancillary_volumes(family, curve.pieces[curve.count - 1].rho_hi * 1.01, u, z));
   }
 }
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <utility>
 #include <string>
@@ -169,6 +171,72 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   EXPECT_EQ(run("--tsat muito " + water).status, USAGE);
   EXPECT_EQ(run("--tsat nan " + water).status, USAGE);
   EXPECT_EQ(run("--tsat 0 " + water).status, REFUSED);
+}
+
+// Around 1e-250 bar every exact cell holds a positive number; colder, the
+// cells are empty once the pressure is no longer a normal double (1e-308),
+// never 0, inf or nan. --tsat answers as far down, and refuses below.
+TEST_F(SaturationOptions, ExactColumnsFarBelowAnyTableHoldNumbersOrNothing) {
+  const std::pair<std::string, bool> requests[] = {{"--eos rk --csv --table 4:4.6:0.05 ", false},
+                                                    {"--eos pr --csv --table 1:1.5:0.02 ", true}};
+  for (const auto& [request, some_empty] : requests) {
+    const CliRun table = run(request + nitrogen);
+    ASSERT_EQ(table.status, COMPUTED) << table.err;
+    const std::vector<std::string> lines = lines_of(table.out);
+    double last = 0.0;
+    bool empty = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      SCOPED_TRACE(lines[i]);
+      const std::vector<std::string> cells = split(lines[i], ',');
+      ASSERT_EQ(cells.size(), 10u);  // the exact columns are 4 to 8, the note last
+      if (cells[4].empty()) {
+        EXPECT_EQ(last, 0.0);  // no number below a number
+        for (std::size_t c = 5; c < 9; ++c) EXPECT_EQ(cells[c], "");
+        empty = true;
+        continue;
+      }
+      for (std::size_t c = 4; c < 9; ++c) {
+        const std::optional<double> value = read_whole_number(cells[c]);
+        ASSERT_TRUE(value && std::isnormal(*value) && *value > 0.0) << cells[c];
+      }
+      EXPECT_GT(*read_whole_number(cells[4]), last);
+      last = *read_whole_number(cells[4]);
+    }
+    EXPECT_GT(last, 0.0);
+    EXPECT_EQ(empty, some_empty);
+  }
+
+  const CliRun tsat = run("--tsat 1e-170 " + nitrogen);
+  ASSERT_EQ(tsat.status, COMPUTED) << tsat.err;
+  const CliRun back = run("--csv --table " + field(tsat.out, "temperature") + ":" +
+                          field(tsat.out, "temperature") + ":1 " + nitrogen);
+  EXPECT_NEAR(*read_whole_number(split(lines_of(back.out)[1], ',')[4]) / 1e-170, 1.0, 1e-11);
+  const CliRun too_low = run("--tsat 1e-310 " + nitrogen);
+  EXPECT_EQ(too_low.status, REFUSED);
+  EXPECT_EQ(too_low.out, "");
+  EXPECT_THAT(too_low.err, HasSubstr("too low"));
+}
+
+// A hand-edited database: a negative Pc, an acentric factor of 1e75.
+TEST_F(SaturationOptions, ConstantsOutsideTheEquationLeaveTheExactColumnsEmpty) {
+  test::write_file(dir.file("odd.txt"),
+                   "2\nNegativo Wagner -6.09676 1.1367 -1.04072 -1.93306 -33.9961 126.2 0.0372\n"
+                   "Enorme Wagner -6.09676 1.1367 -1.04072 -1.93306 33.9961 126.2 1e75\n");
+  for (const char* fluid : {"Negativo", "Enorme"}) {
+    SCOPED_TRACE(fluid);
+    const CliRun table = run(std::string("--db odd.txt --csv --table 40:120:20 ") + fluid);
+    ASSERT_EQ(table.status, COMPUTED) << table.err;
+    const std::vector<std::string> lines = lines_of(table.out);
+    ASSERT_EQ(lines.size(), 6u);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      EXPECT_EQ(lines[i].substr(lines[i].size() - 5), ",,,,,") << lines[i];
+    }
+    const CliRun tsat = run(std::string("--db odd.txt --tsat 1 ") + fluid);
+    EXPECT_EQ(tsat.status, REFUSED);
+    EXPECT_EQ(tsat.out, "");
+    EXPECT_THAT(tsat.err, HasSubstr("no saturation temperature"));
+  }
+  EXPECT_THAT(run("--db odd.txt --tsat 1 Negativo").err, HasSubstr("constants"));
 }
 
 TEST_F(SaturationOptions, PlotWritesTheFormatItsNameAsksFor) {
