@@ -106,6 +106,11 @@ std::vector<DrawingPoint> add_clipped_curve(Drawing& d, const std::vector<Drawin
   bool have_previous = false;
   for (const DrawingPoint& value : data) {
     const DrawingPoint p = to_control(f, value.x, value.y);
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) {  // no place on the plot: the curve breaks
+      finish();
+      have_previous = false;
+      continue;
+    }
     if (have_previous && inside(p) != inside(previous)) {
       // The crossing of the edge between the two, on the edge itself.
       const DrawingPoint& out = inside(p) ? previous : p;
