@@ -125,14 +125,13 @@ int MainWindow::run_fluid_editor(Dialog& window) {
   }
 
   // The editor reaches this window only through the file: read it again and
-  // keep the selected fluid if its name survived.
+  // keep the selected fluid if its name survived. The list is refilled in
+  // one call, as at the opening: emptied first, a list of a hundred thousand
+  // names once shown took seconds to follow each removal. When the file
+  // cannot be read, the table in place stays the one shown.
   const int selected = window.list_selection(IDC_FLUID_LIST);
   const std::string selected_name = selected >= 0 ? window.list_text(IDC_FLUID_LIST, selected) : "";
-  window.list_reset(IDC_FLUID_LIST);
-  if (load_fluids_for_main(window, fluids_) != 0) {
-    // The table in place stays the one shown.
-    window.list_fill(IDC_FLUID_LIST, fluid_names(fluids_));
-  }
+  load_fluids_for_main(window, fluids_);
   // The list shows the table in its order, so the table answers for it.
   const int found = find_fluid(fluids_, selected_name);
   if (found >= 0) {

@@ -10,8 +10,8 @@ namespace quelrin {
 
 inline constexpr const char* DATABASE_FILE = "dados.txt";
 
-// Reads the database into `table` and appends every name to the main
-// window's fluid list, in file order, selecting the first. Returns 0 when the
+// Reads the database into `table` and fills the main window's fluid list
+// with every name in one call, in file order, selecting the first. Returns 0 when the
 // file was read; 1 after telling the user why not, with `table` and the list
 // as they were.
 int load_fluids_for_main(Dialog& window, FluidTable& table);

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Measures the GTK program on a private X server: start-up to a usable main
 window, Enter to the calculation shown, the menu command to the "Diagrama"
-dialog fully drawn, and the same start-up and the opening of the fluid
-editor with a database of 100,000 fluids.
+dialog fully drawn, and with a database of 100,000 fluids the same start-up,
+the opening of the fluid editor and the reload after it closes.
 
 usage: dbus-run-session -- scripts/measure-gtk.py BUILD_DIR [RUNS]
 
@@ -13,7 +13,11 @@ key to the accessibility event that the pressure field changed. The diagram
 is timed from just before xdotool sends the menu keys to the last change of
 the screen's pixels inside the dialog (the X DAMAGE extension), once they
 have been still for half a second. All three include xdotool's own
-start-up: they are upper bounds."""
+start-up: they are upper bounds. The reload is timed,
+after the fluid list has been opened once, from Escape in the editor to the
+About box, asked for at once from the main window, mapped: the reload,
+xdotool and the opening of a small dialog, the last two timed alone from
+the idle main window."""
 
 import os
 import queue
@@ -146,13 +150,54 @@ def calculation_times(process):
     return times
 
 
-def editor_opening(watch, process):
+def open_fluid_list():
+    """Opens the fluid drop-down list and closes it: a list once shown is the
+    one a reload used to take seconds over."""
+    focus_main()
+    xdotool("key", "Tab", "Tab", "Tab", "Tab", "alt+Down")
+    time.sleep(1.0)
+    xdotool("key", "Escape")
+    time.sleep(0.3)
+
+
+def editor_opening(watch):
+    """Milliseconds from the menu key to the fluid editor mapped; the editor is left open."""
     focus_main()
     watch.drain()
     t0 = time.monotonic()
     xdotool("key", "alt+f", "e")
     mapped = watch.next_map()
+    return (mapped - t0) * 1000.0
+
+
+def about_box_opening(watch):
+    """Milliseconds from the keys that ask the idle main window for the About
+    box to the box mapped: what the reload's figure holds beside the reload."""
+    focus_main()
+    watch.drain()
+    t0 = time.monotonic()
+    xdotool("key", "alt+a", "s")  # Ajuda, Sobre
+    mapped = watch.next_map()
+    xdotool("key", "Return")
+    return (mapped - t0) * 1000.0
+
+
+def reload_after_editor(watch):
+    """Milliseconds from Escape in the fluid editor to the main window
+    answering again: the keys that open the About box are queued at once,
+    and the main window takes them only once it has read the database again
+    and refilled its fluid list."""
+    time.sleep(0.5)  # the editor settled
+    editor = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Editor de fluidos$"],
+                            capture_output=True, text=True).stdout.split()
+    xdotool("windowfocus", "--sync", editor[-1])
+    watch.drain()
+    t0 = time.monotonic()
     xdotool("key", "Escape")
+    focus_main()
+    xdotool("key", "alt+a", "s")  # Ajuda, Sobre
+    mapped = watch.next_map(timeout=120)
+    xdotool("key", "Return")
     return (mapped - t0) * 1000.0
 
 
@@ -246,15 +291,22 @@ def main():
 
         big = "100000\n" + "".join("Fluido-%06d Antoine 4.0 1000 -50 0 40 %d 0.1\n" % (i, 300 + i % 200) for i in range(100000))
         work_big = work_dir(big)
-        times, editor = [], []
+        times, about, editor, reload = [], [], [], []
         for _ in range(max(3, RUNS // 4)):
             ms, process = start_up(watch, work_big)
             times.append(ms)
-            editor.append(editor_opening(watch, process))
+            time.sleep(0.5)
+            about.append(about_box_opening(watch))
+            time.sleep(0.5)
+            open_fluid_list()
+            editor.append(editor_opening(watch))
+            reload.append(reload_after_editor(watch))
             time.sleep(0.5)
             quit_program(process)
         summary("start-up to the main window (100,000 fluids)", times)
         summary("menu key to the editor shown (100,000 fluids)", editor)
+        summary("About box from the idle main window (100,000 fluids)", about)
+        summary("Escape in the editor to the main window answering", reload)
     finally:
         watch.xev.kill()
         server.terminate()

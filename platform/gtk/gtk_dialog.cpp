@@ -155,8 +155,9 @@ int GtkDialogWindow::run() {
   const bool focus_first = procedure_.on_open(*this) != 0;
   if (!ended_) {
     window_->show();
-    const std::vector<Control*> stops = tab_stops();
-    if (focus_first && !stops.empty()) stops.front()->widget->grab_focus();
+    if (Control* first = control_at(next_tab_stop(keyboard_controls(), -1, true)); focus_first && first != nullptr) {
+      first->widget->grab_focus();
+    }
     loop_ = Glib::MainLoop::create();
     loop_->run();
   }
@@ -335,7 +336,17 @@ bool GtkDialogWindow::on_key(GdkEventKey* event) {
     move_focus(event->keyval == GDK_KEY_Tab && (event->state & GDK_SHIFT_MASK) == 0);
     return true;
   }
-  return false;
+  switch (event->keyval) {
+    case GDK_KEY_Down:
+    case GDK_KEY_KP_Down:
+    case GDK_KEY_Right:
+    case GDK_KEY_KP_Right: return move_in_radio_group(true);
+    case GDK_KEY_Up:
+    case GDK_KEY_KP_Up:
+    case GDK_KEY_Left:
+    case GDK_KEY_KP_Left: return move_in_radio_group(false);
+    default: return false;
+  }
 }
 
 // Enter: a push button with the focus takes it for itself; from anywhere
@@ -369,24 +380,39 @@ bool GtkDialogWindow::on_delete(GdkEventAny*) {
 // Tab follows the template's order, as the Win32 dialog manager does,
 // whatever the arrangement on screen.
 void GtkDialogWindow::move_focus(bool forward) {
-  const std::vector<Control*> stops = tab_stops();
-  if (stops.empty()) return;
-  const Control* focused = control_of(window_->get_focus());
-  const auto at = std::find(stops.begin(), stops.end(), focused);
-  const auto count = static_cast<std::ptrdiff_t>(stops.size());
-  std::ptrdiff_t next = forward ? 0 : count - 1;
-  if (at != stops.end()) next = ((at - stops.begin()) + (forward ? 1 : count - 1)) % count;
-  stops[static_cast<std::size_t>(next)]->widget->grab_focus();
+  const int focused = template_index(control_of(window_->get_focus()));
+  if (Control* next = control_at(next_tab_stop(keyboard_controls(), focused, forward))) next->widget->grab_focus();
 }
 
-std::vector<GtkDialogWindow::Control*> GtkDialogWindow::tab_stops() {
-  std::vector<Control*> stops;
-  for (Control& control : controls_) {
-    if (control.control->tab_stop && control.widget->is_sensitive() && control.widget->is_visible()) {
-      stops.push_back(&control);
+// On a radio button the arrow keys move the focus within its group and
+// check the button reached, which sends the command a click sends. Elsewhere
+// they are the focused control's own.
+bool GtkDialogWindow::move_in_radio_group(bool forward) {
+  const int focused = template_index(control_of(window_->get_focus()));
+  Control* next = control_at(next_radio_in_group(keyboard_controls(), focused, forward));
+  if (next == nullptr) return false;
+  next->widget->grab_focus();
+  auto* radio = static_cast<Gtk::ToggleButton*>(next->widget);
+  if (next->control->kind == ControlKind::auto_radio_button && !radio->get_active()) radio->set_active(true);
+  return true;
+}
+
+std::vector<KeyboardControl> GtkDialogWindow::keyboard_controls() {
+  std::vector<KeyboardControl> keyboard;
+  keyboard.reserve(template_.controls.size());
+  for (std::size_t index = 0; index < template_.controls.size(); ++index) {
+    const ControlTemplate& control = template_.controls[index];
+    KeyboardControl& keys = keyboard.emplace_back();
+    keys.tab_stop = control.tab_stop;
+    keys.group_start = control.group_start;
+    keys.radio = is_radio(control.kind);
+    if (const Control* shown = control_at(static_cast<int>(index))) {
+      keys.usable = shown->widget->is_sensitive() && shown->widget->is_visible();
+      const auto* button = dynamic_cast<const Gtk::ToggleButton*>(shown->widget);
+      keys.checked = button != nullptr && button->get_active();
     }
   }
-  return stops;
+  return keyboard;
 }
 
 // --- helpers ---
@@ -403,6 +429,18 @@ GtkDialogWindow::Control* GtkDialogWindow::control_of(Gtk::Widget* widget) {
     }
   }
   return nullptr;
+}
+
+// Statics without an id have no widget of their own: nullptr.
+GtkDialogWindow::Control* GtkDialogWindow::control_at(int template_index) {
+  if (template_index < 0 || template_index >= static_cast<int>(template_.controls.size())) return nullptr;
+  const ControlTemplate* wanted = &template_.controls[static_cast<std::size_t>(template_index)];
+  const auto found = std::find_if(controls_.begin(), controls_.end(), [wanted](const Control& c) { return c.control == wanted; });
+  return found == controls_.end() ? nullptr : &*found;
+}
+
+int GtkDialogWindow::template_index(const Control* control) const {
+  return control == nullptr ? -1 : static_cast<int>(control->control - template_.controls.data());
 }
 
 Gtk::ToggleButton* GtkDialogWindow::checkable(int id) {

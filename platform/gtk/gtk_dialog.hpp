@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "dialog/dialog.hpp"
-#include "platform/gtk/gtk_list.hpp"
+#include "dialog/keyboard_navigation.hpp"
 #include "dialog/resource_script.hpp"
+#include "platform/gtk/gtk_list.hpp"
 
 namespace quelrin {
 
@@ -83,7 +84,11 @@ class GtkDialogWindow final : public Dialog {
   bool on_delete(GdkEventAny* event);
   void press_enter();
   void move_focus(bool forward);
-  std::vector<Control*> tab_stops();
+  bool move_in_radio_group(bool forward);
+  // The controls in template order as the keyboard sees them now, and back.
+  std::vector<KeyboardControl> keyboard_controls();
+  Control* control_at(int template_index);
+  int template_index(const Control* control) const;
 
   const DialogTemplate& template_;
   DialogProcedure& procedure_;

@@ -14,6 +14,24 @@ namespace {
 constexpr int SHELL_OPENED = 33;
 constexpr int SHELL_NO_ASSOCIATION = 31;
 
+// The file of the working directory named `name` whatever its letter case,
+// as Windows finds it: that very name when it is there, else an entry equal
+// to it ignoring case; the empty text when there is none.
+std::string file_ignoring_case(std::string_view name) {
+  const std::string exact = cp1252_to_utf8(name);
+  if (Glib::file_test(exact, Glib::FILE_TEST_IS_REGULAR)) return exact;
+  try {
+    for (const std::string& entry : Glib::Dir(".")) {
+      if (equal_ignoring_case(utf8_to_cp1252(entry), name) && Glib::file_test(entry, Glib::FILE_TEST_IS_REGULAR)) {
+        return entry;
+      }
+    }
+  } catch (const Glib::FileError&) {
+    // An unreadable working directory holds no help that could be opened.
+  }
+  return {};
+}
+
 }  // namespace
 
 GtkHost::GtkHost(const ResourceScript& resources) : resources_(resources) {}
@@ -65,8 +83,8 @@ int GtkHost::run_message_box(Gtk::Window& owner, const Message& message, Gtk::Bu
 }
 
 int GtkHost::open_document(std::string_view name) {
-  const std::string file = cp1252_to_utf8(name);
-  if (!Glib::file_test(file, Glib::FILE_TEST_IS_REGULAR)) return SHELL_FILE_NOT_FOUND;
+  const std::string file = file_ignoring_case(name);
+  if (file.empty()) return SHELL_FILE_NOT_FOUND;
   const std::string path = Glib::build_filename(Glib::get_current_dir(), file);
   GError* error = nullptr;
   if (g_app_info_launch_default_for_uri(Glib::filename_to_uri(path).c_str(), nullptr, &error)) {

@@ -30,6 +30,7 @@ GtkList::GtkList(GtkWidget* widget, bool sorted)
     : widget_(widget), sorted_(sorted), drop_down_(GTK_IS_MENU_BUTTON(widget)) {
   if (!drop_down_) {
     view_ = GTK_TREE_VIEW(widget);
+    g_signal_connect(view_, "key-press-event", G_CALLBACK(on_view_key), this);
     return;
   }
   GtkWidget* popover = GTK_WIDGET(gtk_menu_button_get_popover(GTK_MENU_BUTTON(widget)));
@@ -37,6 +38,7 @@ GtkList::GtkList(GtkWidget* widget, bool sorted)
   label_ = GTK_LABEL(find_inside(gtk_bin_get_child(GTK_BIN(widget)), GTK_TYPE_LABEL));
   gtk_tree_view_set_activate_on_single_click(view_, TRUE);
   g_signal_connect(view_, "row-activated", G_CALLBACK(on_row_activated), this);
+  g_signal_connect(view_, "key-press-event", G_CALLBACK(on_view_key), this);
   g_signal_connect(popover, "show", G_CALLBACK(on_popover_shown), this);
   g_signal_connect(widget, "key-press-event", G_CALLBACK(on_button_key), this);
 }
@@ -51,25 +53,21 @@ int GtkList::add(std::string_view text) {
   return index;
 }
 
-void GtkList::reset() {
-  entries_.clear();
-  gtk_list_store_clear(store());
-  select(-1);
-}
+// A store cleared under its view makes the view follow each removed row:
+// seconds for a hundred thousand names once the list has been shown.
+void GtkList::reset() { fill({}); }
 
 void GtkList::fill(const std::vector<std::string_view>& entries) {
-  // Detached from its view, the store takes the rows without the view
-  // following each one: a hundred thousand names go in at once.
-  GtkListStore* list_store = store();
-  g_object_ref(list_store);
-  gtk_tree_view_set_model(view_, nullptr);
-  gtk_list_store_clear(list_store);
+  // A new store, filled before its view sees it, takes the old one's place
+  // whole: neither the view nor the old store goes through single rows, so
+  // a hundred thousand names go in at once even into a list already shown.
+  GtkListStore* filled = gtk_list_store_new(1, G_TYPE_STRING);
   entries_.assign(entries.begin(), entries.end());
   for (const std::string& entry : entries_) {
-    gtk_list_store_insert_with_values(list_store, nullptr, -1, 0, cp1252_to_utf8(entry).c_str(), -1);
+    gtk_list_store_insert_with_values(filled, nullptr, -1, 0, cp1252_to_utf8(entry).c_str(), -1);
   }
-  gtk_tree_view_set_model(view_, GTK_TREE_MODEL(list_store));
-  g_object_unref(list_store);
+  gtk_tree_view_set_model(view_, GTK_TREE_MODEL(filled));
+  g_object_unref(filled);
   select(-1);
 }
 
@@ -121,8 +119,35 @@ void GtkList::select(int index) {
 
 int GtkList::find_exact(std::string_view text) const { return list_find_exact_entry(entries_, text); }
 
+bool GtkList::type_to_find(const GdkEventKey& event) {
+  if ((event.state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) return false;
+  const gunichar character = gdk_keyval_to_unicode(event.keyval);
+  // Blanks and control characters keep their own meaning (Space opens a
+  // drop-down list); no name holds one.
+  if (character <= ' ' || g_unichar_iscntrl(character)) return false;
+  char utf8[6];
+  const std::string typed = utf8_to_cp1252(std::string_view(utf8, static_cast<std::size_t>(g_unichar_to_utf8(character, utf8))));
+  if (typed.size() != 1 || (typed[0] == '?' && character != '?')) return true;  // no such character in the names
+  const int found = type_search_.find(entries_, selection(), typed[0], event.time);
+  if (found >= 0) pick(found);
+  return true;
+}
+
 std::string GtkList::text(int index) const {
   return index < 0 || index >= count() ? std::string() : entries_[static_cast<std::size_t>(index)];
+}
+
+// No notification goes with it: a click on an entry sends none to the
+// procedure either.
+void GtkList::pick(int index) {
+  select(index);
+  if (drop_down_ && gtk_widget_get_visible(GTK_WIDGET(gtk_menu_button_get_popover(GTK_MENU_BUTTON(widget_))))) {
+    show_in_popover();
+  }
+}
+
+gboolean GtkList::on_view_key(GtkWidget*, GdkEventKey* event, gpointer self) {
+  return static_cast<GtkList*>(self)->type_to_find(*event);
 }
 
 // --- a drop-down list's own behaviour ---
@@ -154,7 +179,7 @@ gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer 
     case GDK_KEY_Page_Up: list.move_selection(list.selected_ - page); return TRUE;
     case GDK_KEY_Home: list.move_selection(0); return TRUE;
     case GDK_KEY_End: list.move_selection(list.count() - 1); return TRUE;
-    default: return FALSE;
+    default: return list.type_to_find(*event);
   }
 }
 
@@ -162,18 +187,22 @@ void GtkList::on_popover_shown(GtkWidget* popover, gpointer self) {
   auto& list = *static_cast<GtkList*>(self);
   // As wide as the drop-down list itself, as a Win32 one opens.
   gtk_widget_set_size_request(gtk_bin_get_child(GTK_BIN(popover)), gtk_widget_get_allocated_width(list.widget_), -1);
-  if (list.selected_ >= 0) {
-    GtkTreePath* path = path_of(list.selected_);
-    gtk_tree_view_set_cursor(list.view_, path, nullptr, FALSE);
-    gtk_tree_view_scroll_to_cell(list.view_, path, nullptr, TRUE, 0.5F, 0);
-    gtk_tree_path_free(path);
-  }
+  list.show_in_popover();
   gtk_widget_grab_focus(GTK_WIDGET(list.view_));
+}
+
+// The open list's cursor on the selected entry, in the middle of the view.
+void GtkList::show_in_popover() {
+  if (selected_ < 0) return;
+  GtkTreePath* path = path_of(selected_);
+  gtk_tree_view_set_cursor(view_, path, nullptr, FALSE);
+  gtk_tree_view_scroll_to_cell(view_, path, nullptr, TRUE, 0.5F, 0);
+  gtk_tree_path_free(path);
 }
 
 void GtkList::on_row_activated(GtkTreeView*, GtkTreePath* path, GtkTreeViewColumn*, gpointer self) {
   auto& list = *static_cast<GtkList*>(self);
-  list.select(gtk_tree_path_get_indices(path)[0]);
+  list.pick(gtk_tree_path_get_indices(path)[0]);
   gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(list.widget_), FALSE);
   gtk_widget_grab_focus(list.widget_);
 }

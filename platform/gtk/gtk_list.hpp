@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dialog/list_type_search.hpp"
+
 namespace quelrin {
 
 class GtkList {
@@ -31,6 +33,10 @@ class GtkList {
   int selection() const;
   void select(int index);  // out of range: no selection
   int find_exact(std::string_view text) const;
+  // A key typed on the list or on its open or closed drop-down: a printable
+  // character selects the entry it finds, as a click would; false for any
+  // other key, left to the toolkit.
+  bool type_to_find(const GdkEventKey& event);
   int count() const { return static_cast<int>(entries_.size()); }
   std::string text(int index) const;
 
@@ -40,11 +46,14 @@ class GtkList {
 
  private:
   GtkListStore* store() const;
-  void show_selected();
+  // The user's choice of an entry, by click or by typing.
+  void pick(int index);
   void move_selection(int index);
+  void show_in_popover();
   static void on_row_activated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn*, gpointer self);
   static void on_popover_shown(GtkWidget* popover, gpointer self);
   static gboolean on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self);
+  static gboolean on_view_key(GtkWidget* view, GdkEventKey* event, gpointer self);
 
   GtkWidget* widget_;
   GtkTreeView* view_;
@@ -53,6 +62,7 @@ class GtkList {
   bool drop_down_;
   int selected_ = -1;  // a drop-down list's selection
   std::vector<std::string> entries_;  // Windows-1252, in list order
+  ListTypeSearch type_search_;
 };
 
 }  // namespace quelrin

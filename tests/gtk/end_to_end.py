@@ -168,6 +168,27 @@ def type_text(value):
     xdotool("type", "--delay", "30", "--", value)
 
 
+def selected_name(window):
+    names, selected = rows(find(window, "list-301"))
+    return names[selected] if selected >= 0 else None
+
+
+def sensitive(node):
+    return node.getState().contains(pyatspi.STATE_SENSITIVE)
+
+
+def focused(window):
+    """The accessible id of the control that has the keyboard focus."""
+    found = pyatspi.findDescendant(window, lambda n: n is not None and n.getState().contains(pyatspi.STATE_FOCUSED))
+    return found.accessibleId if found is not None else None
+
+
+def checked(window, ids):
+    """The radio buttons of those ids that are checked."""
+    return [name for name in ("radio-%d" % i for i in ids)
+            if find(window, name).getState().contains(pyatspi.STATE_CHECKED)]
+
+
 def menu(window, top, item):
     click(wait_for("menu " + top, lambda: [m for m in find_all(window, pyatspi.ROLE_MENU) if m.name == top][0]))
     target = wait_for("menu item " + item, lambda: find(window, item))
@@ -290,12 +311,47 @@ def diagram(program, main):
     check("the window's results stay empty", text(find(main, "edit-104")), "")
 
 
+def fluid_by_typing(program, main):
+    """Typing on the fluid drop-down, closed or open, selects as in Win32."""
+    program.wait_window(MAIN_TITLE)  # the keyboard back from the About box
+    click(find(main, "edit-103"))
+    keys("shift+Tab")
+    check("Shift+Tab from the temperature to the fluid list", focused(main), "combo-102")
+    fluid = find(main, "combo-102")
+    type_text("me")  # m alone would be Monóxido-de-carbono
+    check("typed prefix on the closed list", wait_for("fluid", lambda: fluid.name == "Metano" and fluid.name), "Metano")
+    time.sleep(1.2)
+    type_text("á")  # after Metano, the next name starting with A acute
+    check("typed accented letter", wait_for("fluid", lambda: fluid.name == "Ácido-acético" and fluid.name), "Ácido-acético")
+    keys("alt+Down")
+    wait_for("fluid list open", lambda: find(main, "combo-102-list").getState().contains(pyatspi.STATE_SHOWING))
+    time.sleep(1.2)
+    type_text("b")
+    keys("Return")
+    wait_for("fluid list closed", lambda: not find(main, "combo-102-list").getState().contains(pyatspi.STATE_SHOWING))
+    check("typed letter on the open list, then Enter", fluid.name, "Benzeno")
+    keys("Tab")
+    message, icons = refused_temperature(program, "600")
+    check("the typed fluid is the one calculated", message, "T maior que Tc de Benzeno ( Tc = 562.02K )")
+    acknowledge(program, "Atenção!")
+
+
 def units(program, main, work):
     menu(main, "Ferramentas", "menu-1080")
     dialog = program.wait_window("Configuração de Unidades")
     check("units dialog shows bar", find(dialog, "radio-403").getState().contains(pyatspi.STATE_CHECKED), True)
-    click(find(dialog, "radio-405"))
-    click(find(dialog, "radio-411"))
+    # Each group of radio buttons is one Tab stop, its checked button; the
+    # arrow keys move the check round the group.
+    keys("Tab", "Tab")  # from OK past Cancelar
+    check("Tab reaches the pressure group at its checked button", focused(dialog), "radio-403")
+    keys("Down", "Down")
+    check("Down checks the next buttons", (focused(dialog), checked(dialog, range(403, 408))), ("radio-405", ["radio-405"]))
+    keys("Tab")
+    check("Tab leaves the pressure group for the temperature group", focused(dialog), "radio-409")
+    keys("Up", "Up")  # round the group from its first button
+    check("Up goes round the group", (focused(dialog), checked(dialog, range(409, 413))), ("radio-411", ["radio-411"]))
+    keys("Tab")
+    check("Tab goes from the last group back to OK", focused(dialog), "button-401")
     keys("Escape")  # command 2, which the units dialog leaves alone
     time.sleep(0.2)
     check("Escape leaves the units dialog open", program.window("Configuração de Unidades") is not None, True)
@@ -314,8 +370,24 @@ def editor(program, main, work, constant, name="Teste", stored="Teste"):
     dialog = program.wait_window("Editor de fluidos")
     names, selected = rows(find(dialog, "list-301"))
     check("editor lists every fluid, first selected", (len(names), selected), (35, 0))
+    # Typing in the list finds names: quick characters by prefix, a letter
+    # after a pause from the next entry on.
+    check("the focus starts on the list", focused(dialog), "list-301")
+    type_text("metanol")
+    check("typed prefix selects", selected_name(dialog), "Metanol")
+    time.sleep(1.2)
+    type_text("nN")  # the same letter again goes on to the next
+    check("typed letter goes round its entries", selected_name(dialog), "n-Heptano")
     click(find(dialog, "edit-307"))
     type_text(name)
+    keys("Tab")
+    check("Tab from the name to the model group's checked button", focused(dialog), "radio-304")
+    keys("Down")  # Wagner checked, and told: its fourth constant opens
+    check("Down checks Wagner", (checked(dialog, range(304, 307)), sensitive(find(dialog, "edit-311"))), (["radio-305"], True))
+    keys("Left")
+    check("Left checks Antoine again", (checked(dialog, range(304, 307)), sensitive(find(dialog, "edit-311"))), (["radio-304"], False))
+    keys("Tab")
+    check("Tab from the model group to the first constant", focused(dialog), "edit-308")
     for control, value in (("edit-308", constant), ("edit-309", "900"), ("edit-310", "-50"),
                            ("edit-312", "40"), ("edit-313", "300"), ("edit-314", "0.1")):
         click(find(dialog, control))
@@ -383,13 +455,16 @@ def help_file(program, main, work):
     check("help missing icon", icons, ["Erro"])
     screenshot("message-help-missing", "Erro:")
     acknowledge(program, "Erro:")
-    shutil.copy(HELP_FILE, os.path.join(work, "quel.chm"))
+    # Named as the message names it: found whatever the letter case.
+    shutil.copy(HELP_FILE, os.path.join(work, "Quel.chm"))
     menu(main, "Ajuda", "menu-1040")
+    # The viewer's passing windows may be gone before their names are read.
     viewer = wait_for("the help viewer's window", lambda: xdotool("search", "--onlyvisible", "--class", "xchm").split(),
                       timeout=20)
     time.sleep(1.5)  # let it draw the page
     screenshot("help")
-    names = [xdotool("getwindowname", window).strip() for window in viewer]
+    names = [subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True).stdout
+             for window in viewer]
     check("help opened in a viewer", any("Ajuda do Quelrin" in name for name in names), True)
     for window in viewer:
         pid = subprocess.run(["xdotool", "getwindowpid", window], capture_output=True, text=True).stdout.strip()
@@ -412,6 +487,7 @@ def first_run():
     main = calculation_and_refusals(program)
     diagram(program, main)
     about_box(program, main)
+    fluid_by_typing(program, main)
     units(program, main, work)
     # The euro sign has a Windows-1252 form; the snowman has none and comes
     # back as "?", as through the ANSI functions.

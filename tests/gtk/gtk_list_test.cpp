@@ -122,5 +122,42 @@ TEST_F(GtkLists, AHundredThousandNamesFillInOneGo) {
   g_object_unref(view);
 }
 
+// Counts the rows a tree view is made to follow one by one, inserted into or
+// removed from the model it shows: over a hundred thousand names, once the
+// list has been shown, that takes seconds.
+struct RowWatch {
+  GtkTreeView* view;
+  int followed = 0;
+
+  // Watches the model the view shows now.
+  void watch_model() {
+    GtkTreeModel* model = gtk_tree_view_get_model(view);
+    g_signal_connect(model, "row-inserted", G_CALLBACK(inserted), this);
+    g_signal_connect(model, "row-deleted", G_CALLBACK(deleted), this);
+  }
+  void count(GtkTreeModel* model) {
+    if (gtk_tree_view_get_model(view) == model) ++followed;
+  }
+  static void inserted(GtkTreeModel* model, GtkTreePath*, GtkTreeIter*, gpointer self) {
+    static_cast<RowWatch*>(self)->count(model);
+  }
+  static void deleted(GtkTreeModel* model, GtkTreePath*, gpointer self) { static_cast<RowWatch*>(self)->count(model); }
+};
+
+TEST_F(GtkLists, FillingAndEmptyingLeaveTheViewOutOfSingleRows) {
+  GtkWidget* view = g_object_ref_sink(tree_view());
+  GtkList list(view, false);
+  RowWatch watch{GTK_TREE_VIEW(view)};
+  watch.watch_model();
+  list.fill({"a", "b", "c"});
+  watch.watch_model();
+  list.fill({"d", "e"});
+  watch.watch_model();
+  list.reset();
+  EXPECT_EQ(watch.followed, 0);
+  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr), 0);
+  g_object_unref(view);
+}
+
 }  // namespace
 }  // namespace quelrin
