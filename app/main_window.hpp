@@ -19,6 +19,7 @@ class MainWindow : public DialogProcedure {
 
  private:
   void calculate(Dialog& window);
+  void show_diagram(Dialog& window);
   void apply(Dialog& window, const CalcResult& result);
   void run_fluid_editor(Dialog& window);
   void run_units_dialog(Dialog& window);

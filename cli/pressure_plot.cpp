@@ -16,13 +16,12 @@
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
+#include "cli/plot_file.hpp"
+#include "diagram/saturation_curves.hpp"
 #include "text/cp1252.hpp"
-#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
-
-constexpr int SAMPLES = 400;
 
 // cmap0 entries: 0 background, 1 axes and text, then one per curve.
 constexpr int BACKGROUND = 0;
@@ -39,29 +38,6 @@ struct Curve {
   std::vector<double> log_p;
 };
 
-const char* device_for(std::string_view file) {
-  if (file.ends_with(".png")) return "pngcairo";
-  if (file.ends_with(".pdf")) return "pdfcairo";
-  return "svgcairo";
-}
-
-// The fluid's Tc and the equations' own, in kelvin: the sampled range ends
-// at the highest of them.
-std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord& fluid) {
-  std::vector<double> t;
-  for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
-  // Each curve ends at its critical point; put that point in when it falls inside.
-  for (const EquationOfState e : EQUATIONS) {
-    const double tc = kelvin_to_temperature_unit(
-        r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
-    if (tc > r.from && tc < r.to) t.push_back(tc);
-  }
-  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc_k * (1.0 - 1e-9));
-  if (tc > r.from && tc < r.to) t.push_back(tc);
-  std::sort(t.begin(), t.end());
-  return t;
-}
-
 void add_point(Curve& curve, double t, double p) {
   if (p > 0.0 && std::isfinite(p)) {
     curve.t.push_back(t);
@@ -69,21 +45,14 @@ void add_point(Curve& curve, double t, double p) {
   }
 }
 
-// The equations' exact curves, then the correlation's.
+// The equations' exact curves, then the correlation's, in PLplot's log axis.
 std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const FluidRecord& fluid) {
   std::array<Curve, EQUATION_COUNT + 1> curves;
-  for (const double t : sample_temperatures(r, fluid)) {
-    const double t_k = temperature_to_kelvin(r.units.temperature_unit, t);
-    if (!(t_k > 0.0)) continue;
-    for (const EquationOfState e : EQUATIONS) {
-      SaturationState state;
-      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
-        add_point(curves[list_index(e)], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
-      }
+  const auto sampled = sample_saturation_curves(fluid, r.units, r.from, r.to);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    for (std::size_t k = 0; k < sampled[i].t.size(); ++k) {
+      add_point(curves[i], sampled[i].t[k], sampled[i].p[k]);
     }
-    if (t_k < fluid.tc_k)
-      add_point(curves[EQUATION_COUNT], t,
-                bar_to_pressure_unit(r.units.pressure_unit, first_estimate(t_k, fluid)));
   }
   return curves;
 }
@@ -148,18 +117,12 @@ std::optional<std::pair<double, double>> log_pressure_range(
   return std::pair(low, high);
 }
 
-// The device on `stream`, the colours, the axes over the range and their labels.
-void start_page(std::FILE* stream, const std::string& file, const PlotRequest& r,
-                const FluidRecord& fluid, std::pair<double, double> log_p) {
-  plsdev(device_for(file));
-  plsfile(stream);
-  plspage(0.0, 0.0, 1000, 700, 0, 0);
-  plscol0(BACKGROUND, 255, 255, 255);
+// The colours, the axes over the range and their labels.
+void draw_page(const PlotRequest& r, const FluidRecord& fluid, std::pair<double, double> log_p) {
   plscol0(INK, 0, 0, 0);
   for (int i = 0; i <= EQUATION_COUNT; ++i) {
     plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
   }
-  plinit();
   plcol0(INK);
   plschr(0.0, 1.1);
   // 20: logarithmic y axis
@@ -202,24 +165,11 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     reason = "no saturation pressure in the range to draw";
     return false;
   }
-
-  // Drawn in memory, the file is then replaced whole: a failed write leaves
-  // no partial figure. PLplot closes the stream in plend.
-  char* image = nullptr;
-  std::size_t image_size = 0;
-  std::FILE* stream = ::open_memstream(&image, &image_size);
-  if (!stream) {
-    reason = "cannot write '" + file + "'";
-    return false;
-  }
-  start_page(stream, file, r, fluid, *log_p);
-  draw_curves(curves, points);
-  draw_legend(fluid);
-  plend();
-  const bool written = replace_file(file, std::string_view(image, image_size));
-  std::free(image);
-  if (!written) reason = "cannot write '" + file + "'";
-  return written;
+  return plot_to_file(file, 1000, 700, [&] {
+    draw_page(r, fluid, *log_p);
+    draw_curves(curves, points);
+    draw_legend(fluid);
+  }, reason);
 }
 
 }  // namespace quelrin
