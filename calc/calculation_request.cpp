@@ -24,6 +24,34 @@ CalcResult stop(RequestOutcome outcome, Message message, bool clear_results) {
 
 const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning};
 
+// The temperature field's text read as the window reads it: its first
+// TEMPERATURE_TEXT_LIMIT characters, a letter or blank refused at its
+// position, a decimal comma as the point, and no temperature without a digit.
+// The number in `typed`, or the request's stop.
+std::optional<CalcResult> read_temperature_text(std::string_view temperature_text, double& typed) {
+  std::string text(temperature_text.substr(0, TEMPERATURE_TEXT_LIMIT));
+  if (text.empty()) {
+    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
+      CalcResult result = stop(RequestOutcome::invalid_character,
+                               {"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !",
+                                "Atenção!", MessageIcon::warning},
+                               false);
+      result.refused_position = static_cast<int>(i);
+      return result;
+    }
+  }
+  decimal_comma_to_point(text);
+  // A lone sign or point is no temperature at all, not zero.
+  if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
+  }
+  typed = read_leading_number(text);
+  return std::nullopt;
+}
+
 }  // namespace
 
 double first_estimate(double t_k, const FluidRecord& fluid) {
@@ -46,28 +74,13 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
   }
   const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
 
-  std::string text(temperature_text.substr(0, TEMPERATURE_TEXT_LIMIT));
-  if (text.empty()) {
-    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
-      CalcResult result = stop(RequestOutcome::invalid_character,
-                               {"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !",
-                                "Atenção!", MessageIcon::warning},
-                               false);
-      result.refused_position = static_cast<int>(i);
-      return result;
-    }
-  }
-  decimal_comma_to_point(text);
-  // A lone sign or point is no temperature at all, not zero.
-  if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return stop(RequestOutcome::no_temperature, NO_TEMPERATURE, true);
+  double typed = 0.0;
+  if (std::optional<CalcResult> refusal = read_temperature_text(temperature_text, typed)) {
+    return std::move(*refusal);
   }
 
   const TemperatureUnit t_unit = units.temperature_unit;
-  const double t_k = temperature_to_kelvin(t_unit, read_leading_number(text));
+  const double t_k = temperature_to_kelvin(t_unit, typed);
   if (!(t_k > 0.0)) {
     return stop(RequestOutcome::below_absolute_zero,
                 {"A temperatura deve estar acima do zero absoluto!", "Atenção!", MessageIcon::warning},
