@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(quelrin::PREFS_FILE, std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-  quelrin::UnitPrefs prefs{2, 3};
+  quelrin::UnitPrefs prefs{quelrin::PressureUnit::kpa, quelrin::TemperatureUnit::fahrenheit};
   require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs) == quelrin::PrefsRead::read, "an existing file is read");
   require(quelrin::pressure_unit_at(quelrin::unit_index(prefs.pressure_unit)).has_value(),
           "a pressure unit of the list");
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a temperature unit of the list");
 
   require(quelrin::write_prefs_file(quelrin::PREFS_FILE, prefs), "the choice is written");
-  quelrin::UnitPrefs again{0, 0};
+  quelrin::UnitPrefs again;
   require(quelrin::read_prefs_file(quelrin::PREFS_FILE, again) == quelrin::PrefsRead::read,
           "what was written is read");
   require(again.pressure_unit == prefs.pressure_unit && again.temperature_unit == prefs.temperature_unit,
