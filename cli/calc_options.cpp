@@ -10,7 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
+#include <functional>
+#include <map>
 #include <string_view>
 
 #include "quelrin_version.h"
@@ -100,13 +101,57 @@ std::string unmarked(std::string word) {
   return word;
 }
 
-int index_of(std::string_view word, std::initializer_list<std::string_view> words) {
-  int i = 0;
-  for (std::string_view w : words) {
-    if (w == word) return i;
-    ++i;
-  }
-  return -1;
+const std::map<std::string, EquationOfState> EQUATION_WORDS = {
+    {"pr", EquationOfState::peng_robinson},
+    {"srk", EquationOfState::soave_redlich_kwong},
+    {"rk", EquationOfState::redlich_kwong},
+    {"vdw", EquationOfState::van_der_waals}};
+const std::map<std::string, PressureUnit> PRESSURE_WORDS = {
+    {"bar", PressureUnit::bar}, {"atm", PressureUnit::atm}, {"kPa", PressureUnit::kpa},
+    {"psi", PressureUnit::psi}, {"mmHg", PressureUnit::mmhg}};
+const std::map<std::string, TemperatureUnit> TEMPERATURE_WORDS = {
+    {"K", TemperatureUnit::kelvin}, {"R", TemperatureUnit::rankine},
+    {"C", TemperatureUnit::celsius}, {"F", TemperatureUnit::fahrenheit}};
+
+// CLI11's check of an option's word, its refusal put in quelrin-calc's words
+// into `refusal` (the first one only: CLI11 stops at it).
+CLI::Validator told_as(const CLI::Validator& check, std::string& refusal,
+                       std::function<std::string(const std::string& word)> message) {
+  return CLI::Validator(
+      [check, &refusal, message = std::move(message)](std::string& word) {
+        const std::string typed = unmarked(word);
+        std::string fault = check(word);
+        if (!fault.empty()) refusal = message(typed);
+        return fault;
+      },
+      check.get_description());
+}
+
+// A word of a known set, turned into its value by CLI11.
+template <class Value>
+void add_choice(CLI::App& app, const std::string& name, Value& value,
+                const std::map<std::string, Value>& words, std::string& refusal,
+                const std::string& what) {
+  // Not CheckedTransformer: that also takes the values' numbers as words.
+  app.add_option(name, value)
+      ->transform(told_as(CLI::IsMember(words) & CLI::Transformer(words), refusal,
+                          [what](const std::string& word) { return "unknown " + what + " '" + word + "'"; }));
+}
+
+// A check CLI11 runs with the program's own test of the word.
+CLI::Validator passing(std::function<bool(const std::string& word)> test) {
+  return CLI::Validator(
+      [test = std::move(test)](std::string& word) {
+        return test(unmarked(word)) ? std::string() : std::string("refused");
+      },
+      "");
+}
+
+bool plot_file_name(const std::string& file) {
+  const std::size_t dot = file.rfind('.');
+  if (dot == std::string::npos) return false;
+  const std::string_view extension = std::string_view(file).substr(dot);
+  return extension == ".svg" || extension == ".png" || extension == ".pdf";
 }
 
 // A number as the temperature field takes it: a decimal comma reads as a point.
@@ -133,15 +178,23 @@ std::optional<TemperatureRange> read_range(const std::string& text) {
   return TemperatureRange{*from, *to, *step, static_cast<int>(rows)};
 }
 
-}  // namespace
-
-int usage_error(const std::string& reason) {
-  std::fprintf(stderr, "quelrin-calc: %s\n", reason.c_str());
-  return EXIT_USAGE;
+// CLI11 found a value missing, or too many: an option that takes a value
+// came last, or straight before another option, or was given twice.
+int missing_value_error(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (app.get_option_no_throw(std::string(word)) &&
+        app.get_option_no_throw(std::string(word))->get_type_size() > 0 &&
+        (i + 1 == argc || std::string_view(argv[i + 1]).starts_with("--"))) {
+      return usage_error(std::string(word) + " needs a value");
+    }
+  }
+  return usage_error("an option needs a value (see --help)");
 }
 
-int parse_calc_options(int argc, char** argv, CalcOptions& options) {
-  // After "--" every word is an operand: all are marked and "--" goes.
+// The words for CLI11, last first (it takes them so). After "--" every word
+// is an operand: all are marked and "--" goes.
+std::vector<std::string> marked_words(int argc, char** argv) {
   std::vector<std::string> words;
   bool operands_only = false;
   for (int i = 1; i < argc; ++i) {
@@ -154,100 +207,59 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
       word.insert(word.begin(), DASH_MARK);
     words.push_back(std::move(word));
   }
-  std::reverse(words.begin(), words.end());  // CLI11 takes them last first
+  std::reverse(words.begin(), words.end());
+  return words;
+}
 
-  CLI::App app("quelrin-calc");
-  app.set_help_flag();
-  app.allow_extras();
+// What CLI11 reads beside CalcOptions' own fields.
+struct ParsedWords {
   bool help = false;
   bool version = false;
-  std::string equation, pressure_unit, temperature_unit, table, tsat, plot, isotherm;
-  app.add_flag("--help", help);
-  app.add_flag("--version", version);
+  PressureUnit pressure_unit = PressureUnit::bar;
+  TemperatureUnit temperature_unit = TemperatureUnit::kelvin;
+  std::string tsat, plot, isotherm, table;
+  // The usage error of the word CLI11 refused, in quelrin-calc's words.
+  std::string refusal;
+};
+
+// Every option with its check; --table, --tsat and --isotherm exclude each other.
+void declare_options(CLI::App& app, CalcOptions& options, ParsedWords& parsed) {
+  app.set_help_flag();
+  app.allow_extras();
+  std::string& refusal = parsed.refusal;
+  app.add_flag("--help", parsed.help);
+  app.add_flag("--version", parsed.version);
   app.add_option("--db", options.database);
-  app.add_option("--eos", equation);
-  app.add_option("--pressure-unit", pressure_unit);
-  app.add_option("--temperature-unit", temperature_unit);
+  add_choice(app, "--eos", options.equation, EQUATION_WORDS, refusal, "equation of state");
+  add_choice(app, "--pressure-unit", parsed.pressure_unit, PRESSURE_WORDS, refusal, "pressure unit");
+  add_choice(app, "--temperature-unit", parsed.temperature_unit, TEMPERATURE_WORDS, refusal,
+             "temperature unit");
   app.add_flag("--log", options.log);
-  app.add_option("--table", table);
+  CLI::Option* table = app.add_option("--table", parsed.table)->check(told_as(
+      passing([&options](const std::string& text) {
+        options.table = read_range(text);
+        return options.table.has_value();
+      }),
+      refusal, [](const std::string&) {
+        return "--table needs FROM:TO:STEP with TO not below FROM, a positive STEP and at most " +
+               std::to_string(MAX_TABLE_ROWS) + " rows";
+      }));
   app.add_flag("--csv", options.csv);
-  app.add_option("--tsat", tsat);
-  app.add_option("--plot", plot);
-  app.add_option("--isotherm", isotherm);
+  CLI::Option* tsat = app.add_option("--tsat", parsed.tsat);
+  app.add_option("--plot", parsed.plot)
+      ->check(told_as(passing(plot_file_name), refusal, [](const std::string&) {
+        return "--plot needs a file name ending in .svg, .png or .pdf";
+      }));
+  CLI::Option* isotherm = app.add_option("--isotherm", parsed.isotherm);
+  table->excludes(tsat)->excludes(isotherm);
+  tsat->excludes(isotherm);
   app.add_option("operands", options.operands);
-  try {
-    app.parse(words);
-  } catch (const CLI::ArgumentMismatch&) {
-    // An option that takes a value came last, or straight before another option.
-    for (int i = 1; i < argc; ++i) {
-      const std::string_view word = argv[i];
-      if (app.get_option_no_throw(std::string(word)) &&
-          app.get_option(std::string(word))->get_type_size() > 0 &&
-          (i + 1 == argc || std::string_view(argv[i + 1]).starts_with("--"))) {
-        return usage_error(std::string(word) + " needs a value");
-      }
-    }
-    return usage_error("an option needs a value (see --help)");
-  } catch (const CLI::ParseError& error) {
-    return usage_error(error.what());
-  }
-  if (help) {
-    std::fputs(USAGE, stdout);
-    return EXIT_COMPUTED;
-  }
-  if (version) {
-    std::printf("quelrin-calc %s\n", QUELRIN_VERSION_TEXT);
-    return EXIT_COMPUTED;
-  }
-  if (!app.remaining().empty()) {
-    return usage_error("unknown option '" + unmarked(app.remaining().front()) + "' (see --help)");
-  }
-  options.database = unmarked(options.database);
-  for (std::string& operand : options.operands) operand = unmarked(operand);
+}
 
-  int index = 0;
-  if (app.count("--eos")) {
-    if ((index = index_of(equation, {"pr", "srk", "rk", "vdw"})) < 0) {
-      return usage_error("unknown equation of state '" + unmarked(equation) + "'");
-    }
-    options.equation = *equation_at(index);
-  }
-  if (app.count("--pressure-unit")) {
-    if ((index = index_of(pressure_unit, {"bar", "atm", "kPa", "psi", "mmHg"})) < 0) {
-      return usage_error("unknown pressure unit '" + unmarked(pressure_unit) + "'");
-    }
-    options.pressure_unit = pressure_unit_at(index);
-  }
-  if (app.count("--temperature-unit")) {
-    if ((index = index_of(temperature_unit, {"K", "R", "C", "F"})) < 0) {
-      return usage_error("unknown temperature unit '" + unmarked(temperature_unit) + "'");
-    }
-    options.temperature_unit = temperature_unit_at(index);
-  }
-  if (app.count("--table")) {
-    options.table = read_range(unmarked(table));
-    if (!options.table) {
-      return usage_error(
-          "--table needs FROM:TO:STEP with TO not below FROM, a positive STEP and at most " +
-          std::to_string(MAX_TABLE_ROWS) + " rows");
-    }
-  }
-  if (app.count("--tsat")) options.tsat = unmarked(tsat);
-  if (app.count("--plot")) {
-    options.plot = unmarked(plot);
-    const std::string& file = *options.plot;
-    const std::size_t dot = file.rfind('.');
-    if (dot == std::string::npos || index_of(file.substr(dot), {".svg", ".png", ".pdf"}) < 0) {
-      return usage_error("--plot needs a file name ending in .svg, .png or .pdf");
-    }
-  }
-
-  if (app.count("--isotherm")) options.isotherm = unmarked(isotherm);
-
+// The operands each kind of run takes, and --csv's company.
+int check_operands(const CalcOptions& options) {
   if (options.csv && !options.table && !options.isotherm)
     return usage_error("--csv goes with --table or --isotherm");
-  if ((options.table ? 1 : 0) + (options.tsat ? 1 : 0) + (options.isotherm ? 1 : 0) > 1)
-    return usage_error("--table, --tsat and --isotherm do not go together");
   const std::size_t operands = options.operands.size();
   if (options.table || options.tsat || options.isotherm) {
     if (operands != 1) return usage_error("expected FLUID (see --help)");
@@ -258,6 +270,59 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
     return usage_error("expected FLUID and TEMPERATURE (see --help)");
   }
   return -1;
+}
+
+}  // namespace
+
+int usage_error(const std::string& reason) {
+  std::fprintf(stderr, "quelrin-calc: %s\n", reason.c_str());
+  return EXIT_USAGE;
+}
+
+int parse_calc_options(int argc, char** argv, CalcOptions& options) {
+  CLI::App app("quelrin-calc");
+  ParsedWords parsed;
+  declare_options(app, options, parsed);
+  try {
+    app.parse(marked_words(argc, argv));
+  } catch (const CLI::ArgumentMismatch&) {
+    return missing_value_error(app, argc, argv);
+  } catch (const CLI::ValidationError&) {
+    // CLI11 checks each word before it counts them: an option given twice
+    // is the mismatch it would have found.
+    for (const CLI::Option* option : app.get_options()) {
+      if (option->get_items_expected_max() == 1 && option->count() > 1) {
+        return missing_value_error(app, argc, argv);
+      }
+    }
+    // told_as has put the refusal in words; help, the version and an
+    // unknown option still go first.
+  } catch (const CLI::ExcludesError&) {
+    parsed.refusal = "--table, --tsat and --isotherm do not go together";
+  } catch (const CLI::ParseError& error) {
+    return usage_error(error.what());
+  }
+  if (parsed.help) {
+    std::fputs(USAGE, stdout);
+    return EXIT_COMPUTED;
+  }
+  if (parsed.version) {
+    std::printf("quelrin-calc %s\n", QUELRIN_VERSION_TEXT);
+    return EXIT_COMPUTED;
+  }
+  if (!app.remaining().empty()) {
+    return usage_error("unknown option '" + unmarked(app.remaining().front()) + "' (see --help)");
+  }
+  if (!parsed.refusal.empty()) return usage_error(parsed.refusal);
+
+  options.database = unmarked(options.database);
+  for (std::string& operand : options.operands) operand = unmarked(operand);
+  if (app.count("--pressure-unit")) options.pressure_unit = parsed.pressure_unit;
+  if (app.count("--temperature-unit")) options.temperature_unit = parsed.temperature_unit;
+  if (app.count("--tsat")) options.tsat = unmarked(parsed.tsat);
+  if (app.count("--plot")) options.plot = unmarked(parsed.plot);
+  if (app.count("--isotherm")) options.isotherm = unmarked(parsed.isotherm);
+  return check_operands(options);
 }
 
 }  // namespace quelrin
