@@ -84,7 +84,7 @@ TEST_F(Lists, SortedListReproducesTheListBoxOrderFromAnyInsertionOrder) {
         test::shuffled_list_box_order()}) {
     HeadlessDialog& editor = open(IDD_EDITOR);
     for (const std::string& name : names) editor.list_add(IDC_EDITOR_FLUID_LIST, name);
-    EXPECT_EQ(editor.control(IDC_EDITOR_FLUID_LIST)->entries, test::LIST_BOX_ORDER);
+    EXPECT_EQ(editor.control(IDC_EDITOR_FLUID_LIST)->list.entries(), test::LIST_BOX_ORDER);
   }
 }
 
@@ -93,7 +93,7 @@ TEST_F(Lists, FillTakesTheEntriesAsGivenAndSelectsNone) {
   editor.list_add(IDC_EDITOR_FLUID_LIST, "Metano");
   editor.list_select(IDC_EDITOR_FLUID_LIST, 0);
   editor.list_fill(IDC_EDITOR_FLUID_LIST, {"Zinco", "Ar"});
-  EXPECT_THAT(editor.control(IDC_EDITOR_FLUID_LIST)->entries, ElementsAre("Zinco", "Ar"));
+  EXPECT_THAT(editor.control(IDC_EDITOR_FLUID_LIST)->list.entries(), ElementsAre("Zinco", "Ar"));
   EXPECT_EQ(editor.list_selection(IDC_EDITOR_FLUID_LIST), -1);
 }
 
