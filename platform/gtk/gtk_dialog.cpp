@@ -6,6 +6,7 @@
 
 #include "dialog/text_room.hpp"
 #include "platform/gtk/builder_ids.hpp"
+#include "platform/gtk/cairo_painter.hpp"
 #include "platform/gtk/gtk_host.hpp"
 #include "resources/resource_ids.h"
 #include "text/cp1252.hpp"
@@ -130,6 +131,13 @@ void GtkDialogWindow::connect(Control& control) {
     // reaches the procedure, as BN_CLICKED does.
     button->signal_clicked().connect([this, id, button, kind] {
       if (quiet_ == 0 && (!is_radio(kind) || button->get_active())) send_command(id, NOTIFY_CLICKED);
+    });
+  } else if (auto* area = dynamic_cast<Gtk::DrawingArea*>(control.widget)) {
+    area->signal_draw().connect([&control, area](const Cairo::RefPtr<Cairo::Context>& cr) {
+      if (control.drawing) {
+        paint_drawing(cr, *control.drawing, area->get_allocated_width(), area->get_allocated_height());
+      }
+      return true;
     });
   } else if (kind == ControlKind::list_box && control.control->notifies) {
     control.widget->signal_button_press_event().connect(
@@ -279,6 +287,13 @@ void GtkDialogWindow::select_text(int id, int from, int to) {
     return;
   }
   entry->select_region(std::min(from, length), to < 0 ? length : std::min(to, length));
+}
+
+void GtkDialogWindow::show_drawing(int id, const Drawing& drawing) {
+  Control* control = find(id);
+  if (control == nullptr || dynamic_cast<Gtk::DrawingArea*>(control->widget) == nullptr) return;
+  control->drawing = std::make_unique<Drawing>(drawing);
+  control->widget->queue_draw();
 }
 
 void GtkDialogWindow::show_message(const Message& message) { host_.show_message(*window_, message); }
