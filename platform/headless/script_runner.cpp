@@ -186,6 +186,7 @@ int ScriptRunner::resource_id(std::string_view word) {
   try {
     tokens = tokenize_resource_script({"script", script}, embedded_resource_files());
   } catch (const RcSyntaxError&) {
+    // A word the lexer refuses names no id: refused below.
   }
   if (tokens.size() != 1 || tokens[0].kind != RcTokenKind::number) {
     stop(2, "no id named \"" + std::string(word) + "\" in resource_ids.h");
