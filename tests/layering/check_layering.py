@@ -7,8 +7,9 @@
 A file may include its own folder and the folders FLOORS lets it use, and
 nothing else, not even through a header of a folder it may use: calc/ may use
 the values of fluids/ and units/, but a header of theirs that brings in
-dialog/ stays out of calc/'s reach. The logic and the dialog layer include
-only the standard C++ library among outside headers (no platform header).
+dialog/ stays out of calc/'s reach. The logic, the dialog layer and the
+in-memory dialog manager include no outside header but the standard C++
+library's.
 """
 import os
 import re
@@ -16,8 +17,9 @@ import sys
 
 # The floor table, ground floor first: each folder and what it may include
 # besides itself. resources/ is the resource-id header; "generated" the
-# headers the build writes (quelrin_version.h), included by bare name.
-LOGIC = {"text", "dialog", "resources", "calc", "fluids", "units"}
+# headers the build writes (quelrin_version.h), included by bare name;
+# UP_TO_LOGIC the floors from the ground to the logic.
+UP_TO_LOGIC = {"text", "dialog", "resources", "calc", "fluids", "units"}
 FLOORS = {
     "text": set(),
     "resources": set(),
@@ -25,18 +27,19 @@ FLOORS = {
     "fluids": {"text", "dialog", "resources"},
     "units": {"text", "dialog", "resources"},
     "calc": {"text", "fluids", "units"},
-    "diagram": LOGIC,
-    "app": LOGIC | {"diagram"},
-    "cli": LOGIC - {"resources"} | {"diagram", "generated"},
-    "platform/headless": LOGIC | {"diagram", "app"},
-    "platform/gtk": LOGIC | {"diagram", "app", "generated"},
-    "platform/win32": LOGIC | {"diagram", "app", "generated"},
-    "platform/web": LOGIC | {"diagram", "app", "generated"},
+    "diagram": UP_TO_LOGIC,
+    "app": UP_TO_LOGIC | {"diagram"},
+    "cli": UP_TO_LOGIC - {"resources"} | {"diagram", "generated"},
+    "platform/headless": UP_TO_LOGIC | {"diagram", "app"},
+    "platform/gtk": UP_TO_LOGIC | {"diagram", "app", "generated"},
+    "platform/win32": UP_TO_LOGIC | {"diagram", "app", "generated"},
+    "platform/web": UP_TO_LOGIC | {"diagram", "app", "generated"},
 }
 # Folders that may include anything, and whose own includes are not checked.
 FREE = {"tests", "bench", "tools"}
-# Standard C++ only: a header without extension or path, as <vector>.
-PORTABLE = {"dialog", "calc", "fluids", "units", "app", "diagram"}
+# Standard C++ only, a header without extension or path as <vector>: the
+# logic, the dialog layer, and the in-memory manager, which needs no toolkit.
+PORTABLE = {"dialog", "calc", "fluids", "units", "app", "diagram", "platform/headless"}
 GENERATED = {"quelrin_version.h"}
 
 SOURCE_SUFFIXES = (".cpp", ".hpp", ".h", ".c")
