@@ -30,6 +30,8 @@ bool is_checkable(ControlKind kind) {
   return is_radio(kind) || kind == ControlKind::check_box || kind == ControlKind::auto_check_box;
 }
 
+bool is_owner_drawn(const ControlTemplate& control) { return control.styles.count("SS_OWNERDRAW") != 0; }
+
 void check_in_group(const DialogTemplate& dialog, std::size_t index, const SetCheck& set_check) {
   const ControlGroup group = group_around(dialog.controls, index);
   for (std::size_t i = group.first; i < group.last; ++i) {

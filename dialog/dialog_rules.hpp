@@ -25,6 +25,8 @@ inline constexpr int SHELL_OPENED = 33;
 bool is_radio(ControlKind kind);
 bool is_push_button(ControlKind kind);
 bool is_checkable(ControlKind kind);  // check boxes and radio buttons
+// A static with SS_OWNERDRAW: the one kind of control show_drawing reaches.
+bool is_owner_drawn(const ControlTemplate& control);
 
 // How a manager tells whether one of its controls is enabled now.
 using IsEnabled = std::function<bool(const ControlTemplate&)>;

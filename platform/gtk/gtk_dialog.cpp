@@ -146,6 +146,13 @@ void GtkDialogWindow::select_text(int id, int from, int to) {
   }
 }
 
+void GtkDialogWindow::show_drawing(int id, const Drawing& drawing) {
+  Control* control = find(id);
+  if (control == nullptr || !is_owner_drawn(*control->control)) return;
+  control->drawing = std::make_unique<Drawing>(drawing);
+  control->widget->queue_draw();
+}
+
 void GtkDialogWindow::show_message(const Message& message) { host_.show_message(*window_, message); }
 
 bool GtkDialogWindow::ask_yes_no(const Message& question) { return host_.ask_yes_no(*window_, question); }

@@ -51,6 +51,7 @@ class GtkDialogWindow final : public Dialog {
   void enable(int id, bool enabled) override;
   void set_focus(int id) override;
   void select_text(int id, int from, int to) override;
+  void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
   bool ask_yes_no(const Message& question) override;
   void end(int result) override;
@@ -62,6 +63,7 @@ class GtkDialogWindow final : public Dialog {
     const ControlTemplate* control = nullptr;
     Gtk::Widget* widget = nullptr;
     std::unique_ptr<GtkList> list;  // list boxes and drop-down lists
+    std::unique_ptr<Drawing> drawing;  // an owner-drawn control's picture
   };
 
   void build(Gtk::Window* owner);

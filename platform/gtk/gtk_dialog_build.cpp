@@ -4,6 +4,7 @@
 #include "platform/gtk/gtk_dialog.hpp"
 
 #include "platform/gtk/builder_ids.hpp"
+#include "platform/gtk/cairo_painter.hpp"
 #include "platform/gtk/gtk_host.hpp"
 #include "resources/resource_ids.h"
 
@@ -111,6 +112,13 @@ void GtkDialogWindow::connect(Control& control) {
     // reaches the procedure, as BN_CLICKED does.
     button->signal_clicked().connect([this, id, button, kind] {
       if (quiet_ == 0 && (!is_radio(kind) || button->get_active())) send_command(id, NOTIFY_CLICKED);
+    });
+  } else if (auto* area = dynamic_cast<Gtk::DrawingArea*>(control.widget)) {
+    area->signal_draw().connect([&control, area](const Cairo::RefPtr<Cairo::Context>& cr) {
+      if (control.drawing) {
+        paint_drawing(cr, *control.drawing, area->get_allocated_width(), area->get_allocated_height());
+      }
+      return true;
     });
   } else if (kind == ControlKind::list_box && control.control->notifies) {
     control.widget->signal_button_press_event().connect(

@@ -124,6 +124,12 @@ void HeadlessDialog::set_focus(int id) {
   if (const ControlState* state = find(id)) take_focus(*state);
 }
 
+void HeadlessDialog::show_drawing(int id, const Drawing& drawing) {
+  ControlState* state = find(id);
+  if (state == nullptr || !is_owner_drawn(*state->control)) return;
+  state->drawing = std::make_shared<const Drawing>(drawing);
+}
+
 void HeadlessDialog::select_text(int id, int from, int to) {
   ControlState* state = find(id);
   if (state == nullptr || state->control->kind != ControlKind::edit) return;

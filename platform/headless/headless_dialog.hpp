@@ -3,6 +3,7 @@
 // user takes on it, each delivered to the procedure as Win32 would.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ struct ControlState {
   // Characters selected in an edit, from up to, not including, to.
   int selected_from = 0;
   int selected_to = 0;
+  std::shared_ptr<const Drawing> drawing;  // an owner-drawn control's picture
 };
 
 class HeadlessDialog final : public Dialog {
@@ -50,6 +52,7 @@ class HeadlessDialog final : public Dialog {
   void enable(int id, bool enabled) override;
   void set_focus(int id) override;
   void select_text(int id, int from, int to) override;
+  void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
   bool ask_yes_no(const Message& question) override;
   void end(int result) override;

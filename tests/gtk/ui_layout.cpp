@@ -98,7 +98,7 @@ bool is_true(const std::string& value) {
 // The control kind a widget stands for, or nothing for a mere container.
 std::string kind_of(const UiObject& object) {
   const std::string& c = object.class_name;
-  if (c == "GtkLabel") return "static";
+  if (c == "GtkLabel" || c == "GtkDrawingArea") return "static";  // an owner-drawn one
   if (c == "GtkFrame") return "group box";
   if (c == "GtkButton") return is_true(property(object, "has-default")) ? "default push button" : "push button";
   if (c == "GtkRadioButton") return "radio button";
