@@ -1,9 +1,10 @@
 // What the Win32 dialog manager does by itself and a portable dialog manager
-// has to do for it: which kinds of control are which, where a group of
-// controls runs, what Enter, the close box and an automatic radio button
-// do, how an edit takes a selection of characters, what a drop-down list
-// reads as its text and what ShellExecuteA answers. The Win32 manager has
-// the real thing; every other manager asks here.
+// has to do for it: which kinds of control are which, what Enter, the close
+// box and an automatic radio button do, how an edit takes a selection of
+// characters, what a drop-down list reads as its text and what ShellExecuteA
+// answers. Groups, Tab and the arrow keys are in keyboard_navigation.hpp, a
+// list's entries and selection in list_model.hpp. The Win32 manager has the
+// real thing; every other manager asks here.
 #pragma once
 
 #include <cstddef>
