@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcli11-dev libplplot-dev plplot-driver-cairo pkg-config
-  clang libclang-rt-14-dev valgrind)
+  clang libclang-rt-14-dev clang-format valgrind)
 # The Windows program: cross compiler, icon tools, and Wine with a private X
 # display for its tests; zip for its package.
 packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wine xvfb imagemagick zip)

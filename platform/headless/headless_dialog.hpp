@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "dialog/dialog.hpp"
+#include "dialog/dialog_rules.hpp"
+#include "dialog/list_model.hpp"
 #include "dialog/resource_script.hpp"
 
 namespace quelrin {
@@ -18,9 +20,8 @@ class HeadlessHost;
 // What one control shows while its dialog is open.
 struct ControlState {
   const ControlTemplate* control = nullptr;
-  std::string text;                  // Windows-1252
-  std::vector<std::string> entries;  // lists and combo boxes
-  int selection = -1;
+  std::string text;  // Windows-1252
+  ListModel list;    // lists and combo boxes
   bool checked = false;
   bool enabled = true;
   // Characters selected in an edit, from up to, not including, to.
@@ -100,7 +101,8 @@ class HeadlessDialog final : public Dialog {
   ControlState* find_list(int id);
   std::string usable(const ControlState* state, int id, bool (*kind_fits)(ControlKind)) const;
   bool has_menu_command(int id) const;
-  void check_in_group(const ControlState& clicked);
+  std::vector<KeyboardControl> keyboard_controls() const;
+  IsEnabled enabled_now() const;
   void take_focus(const ControlState& state);
   void send_command(int id, int notification);
 

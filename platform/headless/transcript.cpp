@@ -77,7 +77,7 @@ void Transcript::show_control(const HeadlessDialog& dialog, const ControlState& 
   const bool list = is_list_kind(control.control->kind);
   out_ << control.control->id;
   if (list) {
-    out_ << " list sel=" << control.selection << " count=" << control.entries.size();
+    out_ << " list sel=" << control.list.selection() << " count=" << control.list.count();
   } else {
     out_ << " text " << quoted(control.text);
   }
@@ -90,8 +90,8 @@ void Transcript::show_control(const HeadlessDialog& dialog, const ControlState& 
   out_ << '\n';
   if (control.drawing) show_drawing(out_, *control.drawing);
   if (!list) return;
-  for (std::size_t i = 0; i < control.entries.size(); ++i) {
-    out_ << "  " << i << ' ' << quoted(control.entries[i]) << '\n';
+  for (std::size_t i = 0; i < control.list.entries().size(); ++i) {
+    out_ << "  " << i << ' ' << quoted(control.list.entries()[i]) << '\n';
   }
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 
+#include "dialog/keyboard_navigation.hpp"
 #include "platform/gtk/builder_ids.hpp"
 #include "resources/resource_ids.h"
 #include "text/cp1252.hpp"
@@ -144,8 +145,7 @@ std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The radio button that starts the group of the template's control i.
 const ControlTemplate& group_leader(const DialogTemplate& dialog, std::size_t i) {
-  while (i > 0 && !dialog.controls[i].group_start) --i;
-  return dialog.controls[i];
+  return dialog.controls[group_around(dialog.controls, i).first];
 }
 
 void compare_control(const DialogTemplate& dialog, std::size_t index, const UiObject& widget,
