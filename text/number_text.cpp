@@ -121,11 +121,15 @@ std::optional<double> read_whole_number(std::string_view text) {
 }
 
 bool decimal_comma_to_point(std::string& text, std::size_t last) {
-  const auto end =
-      last < text.size() ? text.begin() + static_cast<std::ptrdiff_t>(last + 1) : text.end();
-  const auto first_comma = std::find(text.begin(), end, ',');
-  std::replace(first_comma, end, ',', '.');
-  return first_comma != end;
+  const std::size_t end = last < text.size() ? last + 1 : text.size();
+  bool changed = false;
+  for (std::size_t i = 0; i < end; ++i) {
+    if (text[i] == ',') {
+      text[i] = '.';
+      changed = true;
+    }
+  }
+  return changed;
 }
 
 }  // namespace quelrin
