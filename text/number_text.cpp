@@ -120,16 +120,4 @@ std::optional<double> read_whole_number(std::string_view text) {
   return scan.value;
 }
 
-bool decimal_comma_to_point(std::string& text, std::size_t last) {
-  const std::size_t end = last < text.size() ? last + 1 : text.size();
-  bool changed = false;
-  for (std::size_t i = 0; i < end; ++i) {
-    if (text[i] == ',') {
-      text[i] = '.';
-      changed = true;
-    }
-  }
-  return changed;
-}
-
 }  // namespace quelrin

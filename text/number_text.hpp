@@ -34,6 +34,16 @@ std::optional<double> read_whole_number(std::string_view text);
 // A decimal comma, as Portuguese writes it, turned into the point the readers
 // above take: each comma of the text up to position `last` included (all by
 // default). True when there was one.
-bool decimal_comma_to_point(std::string& text, std::size_t last = std::string::npos);
+inline bool decimal_comma_to_point(std::string& text, std::size_t last = std::string::npos) {
+  const std::size_t end = last < text.size() ? last + 1 : text.size();
+  bool changed = false;
+  for (std::size_t i = 0; i < end; ++i) {
+    if (text[i] == ',') {
+      text[i] = '.';
+      changed = true;
+    }
+  }
+  return changed;
+}
 
 }  // namespace quelrin
