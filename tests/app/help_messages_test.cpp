@@ -40,7 +40,7 @@ struct Token {
 };
 
 // C++ source as string literals and other tokens; comments, character
-// literals and preprocessor lines dropped.
+// literals, literal suffixes and preprocessor lines dropped.
 std::vector<Token> tokens_of(const std::string& source) {
   std::vector<Token> tokens;
   std::size_t i = 0;
@@ -67,7 +67,11 @@ std::vector<Token> tokens_of(const std::string& source) {
         contents += at(i);
       }
       ++i;
-      if (c == '"') tokens.push_back({contents, true});
+      if (c == '"') {
+        // A suffix (the program's Portuguese texts end in _cp) is the literal's own.
+        while (std::isalnum(static_cast<unsigned char>(at(i))) || at(i) == '_') ++i;
+        tokens.push_back({contents, true});
+      }
       line_start = false;
     } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
       const std::size_t start = i;
