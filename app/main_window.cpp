@@ -96,7 +96,7 @@ int MainWindow::run_fluid_editor(Dialog& window) {
   FluidEditor editor;
   const int result = window.run_child(IDD_EDITOR, editor);
   if (result == -1) {
-    window.show_message({"Não foi possível criar o diálogo."_cp, "Erro!", MessageIcon::error});
+    window.show_message({cp1252<"Não foi possível criar o diálogo.">, "Erro!", MessageIcon::error});
     return 0;
   }
 
@@ -128,8 +128,8 @@ int MainWindow::run_units_dialog(Dialog& window) {
 
 void MainWindow::open_help(Dialog& window) {
   if (window.open_document(HELP_FILE) == SHELL_FILE_NOT_FOUND) {
-    window.show_message({"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
-                         "pasta de Quelrin"_cp,
+    window.show_message({cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
+                         "pasta de Quelrin">,
                          "Erro:", MessageIcon::error});
   }
 }

@@ -31,7 +31,7 @@ void run_request(benchmark::State& state, const char* fluid_name, const char* te
                  " iterations");
 }
 
-void BM_RequestNitrogenAt90K(benchmark::State& state) { run_request(state, "Nitrogênio"_cp, "90"); }
+void BM_RequestNitrogenAt90K(benchmark::State& state) { run_request(state, cp1252<"Nitrogênio">, "90"); }
 void BM_RequestOctaneAt70PercentOfTc(benchmark::State& state) {
   run_request(state, "n-Octano", "398.118");  // 0.7 x 568.74 K
 }

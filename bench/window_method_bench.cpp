@@ -41,7 +41,7 @@ double thread_ns() {
 
 void BM_WindowRequestOverItsFloor(benchmark::State& state) {
   const FluidTable& fluids = bench::shipped_fluids();
-  const int index = bench::shipped_fluid_index("Nitrogênio"_cp);
+  const int index = bench::shipped_fluid_index(cp1252<"Nitrogênio">);
   const FluidRecord& nitrogen = fluids[static_cast<std::size_t>(index)];
   const UnitPrefs units;
   ReadingReport reading;

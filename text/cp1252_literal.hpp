@@ -1,9 +1,11 @@
 // The program's own texts, written in UTF-8 in the sources and converted by
 // the compiler to Windows-1252, the code page of the interface and of the
-// data file: "Atenção!"_cp is a constant array of Windows-1252 bytes, typed
-// as a string literal is (const char[N]), so it serves wherever a literal
-// does, costs nothing at run time and is the same on every compiler without
-// a charset option. A text the code page cannot hold does not compile.
+// data file: cp1252<"Atenção!"> is a constant array of Windows-1252 bytes,
+// typed as a string literal is (const char[N]), so it serves wherever a
+// literal does, costs nothing at run time and is the same on every compiler
+// without a charset option. A text the code page cannot hold does not compile.
+// (A literal operator template, "Atenção!"_cp, would read better, but clang 14
+// crashes printing one in its notes.)
 #pragma once
 
 #include <cstddef>
@@ -68,8 +70,6 @@ inline constexpr auto CONVERTED = converted_bytes<utf8>();
 }  // namespace cp1252_literal
 
 template <cp1252_literal::Utf8Text utf8>
-consteval const auto& operator""_cp() {
-  return cp1252_literal::CONVERTED<utf8>.text;
-}
+inline constexpr auto& cp1252 = cp1252_literal::CONVERTED<utf8>.text;
 
 }  // namespace quelrin

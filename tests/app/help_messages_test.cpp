@@ -1,9 +1,9 @@
 // The help's page of messages lists every message the program can show, and
 // none it no longer has. The program's messages are read from its sources:
 // each is written where it is shown as {text, title} or {text, title,
-// MessageIcon::...}, the text a string literal, or literals joined by + with
-// values; the page's messages are the first cells of its table, a value
-// written in italics.
+// MessageIcon::...}, the text a string literal (cp1252<"..."> where it holds
+// accents), or literals joined by + with values; the page's messages are the
+// first cells of its table, a value written in italics.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -39,8 +39,23 @@ struct Token {
   bool literal;
 };
 
+// The wrapper of the program's Portuguese texts, cp1252<"...">, taken off its literals.
+std::vector<Token> unwrapped(const std::vector<Token>& tokens) {
+  std::vector<Token> plain;
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    const bool wrapper = !tokens[k].literal && tokens[k].text == "cp1252" && k + 2 < tokens.size() &&
+                         tokens[k + 1].text == "<" && tokens[k + 2].literal;
+    if (!wrapper) {
+      plain.push_back(tokens[k]);
+      continue;
+    }
+    for (k += 2; k < tokens.size() && tokens[k].literal; ++k) plain.push_back(tokens[k]);
+  }
+  return plain;
+}
+
 // C++ source as string literals and other tokens; comments, character
-// literals, literal suffixes and preprocessor lines dropped.
+// literals and preprocessor lines dropped.
 std::vector<Token> tokens_of(const std::string& source) {
   std::vector<Token> tokens;
   std::size_t i = 0;
@@ -67,11 +82,7 @@ std::vector<Token> tokens_of(const std::string& source) {
         contents += at(i);
       }
       ++i;
-      if (c == '"') {
-        // A suffix (the program's Portuguese texts end in _cp) is the literal's own.
-        while (std::isalnum(static_cast<unsigned char>(at(i))) || at(i) == '_') ++i;
-        tokens.push_back({contents, true});
-      }
+      if (c == '"') tokens.push_back({contents, true});
       line_start = false;
     } else if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
       const std::size_t start = i;
@@ -84,7 +95,7 @@ std::vector<Token> tokens_of(const std::string& source) {
       line_start = false;
     }
   }
-  return tokens;
+  return unwrapped(tokens);
 }
 
 bool opens(const Token& t) { return !t.literal && (t.text == "(" || t.text == "{" || t.text == "["); }

@@ -46,8 +46,8 @@ std::vector<std::string> lines_of(const std::string& out) {
 
 class SaturationOptions : public testing::Test, protected test::CalcProgram {
  protected:
-  const std::string water = "'" + utf8("Água"_cp) + "' ";
-  const std::string nitrogen = "'" + utf8("Nitrogênio"_cp) + "' ";
+  const std::string water = "'" + utf8(cp1252<"Água">) + "' ";
+  const std::string nitrogen = "'" + utf8(cp1252<"Nitrogênio">) + "' ";
 
   // The value of a "key: value" line.
   static std::string field(const std::string& out, const std::string& key) {
@@ -97,7 +97,7 @@ TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
 // the table as in the window.
 TEST_F(SaturationOptions, UnconvergedRowsCarryTheWindowsNote) {
   const std::string ethane = "--eos pr --table 79.4070809478102:79.4070809478102:1 Etano";
-  const std::string note = utf8("Obs.: Sem convergência."_cp);
+  const std::string note = utf8(cp1252<"Obs.: Sem convergência.">);
   EXPECT_EQ(field(run("--eos pr Etano 79.4070809478102").out, "note"), note);
   const std::vector<std::string> csv = lines_of(run("--csv " + ethane).out);
   ASSERT_EQ(csv.size(), 2u);
@@ -120,7 +120,7 @@ TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
                             " *temperature +estimate +pressure +iterations +saturation_pressure "
                             "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt  note"));
   EXPECT_THAT(lines[1],
-              testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C"_cp)));
+              testing::MatchesRegex(utf8(cp1252<" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C">)));
   // The note stands unpadded after the numbers; "°" takes two bytes.
   const std::size_t width = lines[0].size() - std::string("  note").size();
   for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), width + (i == 1 ? 2 : 0));
@@ -156,7 +156,7 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   const std::string pressure = split(lines_of(table.out)[1], ',')[4];
   const CliRun tsat = run("--tsat " + pressure + " " + water);
   ASSERT_EQ(tsat.status, COMPUTED) << tsat.err;
-  EXPECT_THAT(tsat.out, StartsWith(utf8("fluid: Água\nequation: Peng-Robinson\ntemperature: "_cp)));
+  EXPECT_THAT(tsat.out, StartsWith(utf8(cp1252<"fluid: Água\nequation: Peng-Robinson\ntemperature: ">)));
   EXPECT_NEAR(*read_whole_number(field(tsat.out, "temperature")), 373.15, 1e-9);
 
   const CliRun celsius =

@@ -57,10 +57,10 @@ using Lists = OpenDialog;
 
 TEST_F(Lists, ExactLookupIgnoresCaseOnlyAndFindsTheFirstMatch) {
   HeadlessDialog& main = open(IDD_MAIN);
-  for (const char* name : {"nButano", "agua", "Água"_cp, "METANO", "Metano"}) main.list_add(IDC_FLUID_LIST, name);
+  for (const char* name : {"nButano", "agua", cp1252<"Água">, "METANO", "Metano"}) main.list_add(IDC_FLUID_LIST, name);
   EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "n-butano"), -1);
   EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "NBUTANO"), 0);
-  EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "ágUA"_cp), 2);
+  EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, cp1252<"ágUA">), 2);
   EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "AGUA"), 1);
   EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "metano"), 3);
   EXPECT_EQ(main.list_find_exact(IDC_FLUID_LIST, "Metan"), -1);
@@ -114,7 +114,7 @@ TEST_F(Lists, DeletingTheSelectedEntryLeavesNoneSelected) {
 
 TEST_F(Lists, ResetEmptiesAndUnselects) {
   HeadlessDialog& main = open(IDD_MAIN);
-  main.list_add(IDC_FLUID_LIST, "Água"_cp);
+  main.list_add(IDC_FLUID_LIST, cp1252<"Água">);
   main.list_select(IDC_FLUID_LIST, 0);
   main.list_reset(IDC_FLUID_LIST);
   EXPECT_EQ(main.list_count(IDC_FLUID_LIST), 0);
@@ -127,9 +127,9 @@ using Text = OpenDialog;
 
 TEST_F(Text, GetTextKeepsRoomForTheTerminator) {
   HeadlessDialog& main = open(IDD_MAIN);
-  main.set_text(IDC_TEMPERATURE_EDIT, "Nitrogênio"_cp);
+  main.set_text(IDC_TEMPERATURE_EDIT, cp1252<"Nitrogênio">);
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 5), "Nitr");
-  EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 11), "Nitrogênio"_cp);
+  EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 11), cp1252<"Nitrogênio">);
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 1), "");
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 0), "");
 }

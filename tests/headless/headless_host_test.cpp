@@ -55,13 +55,13 @@ TEST_F(Host, UnknownTemplatesCannotBeCreated) {
 
 TEST_F(Host, DialogEndedWhileOpeningNeverWaitsForTheUser) {
   main.opening = [](Dialog& dialog) {
-    dialog.show_message(Message{"Arquivo não encontrado."_cp, "Erro!", MessageIcon::error});
+    dialog.show_message(Message{cp1252<"Arquivo não encontrado.">, "Erro!", MessageIcon::error});
     dialog.end(1);
   };
   EXPECT_EQ(bench.host.run_dialog(IDD_MAIN, main), 1);
   EXPECT_THAT(bench.user.seen, IsEmpty());
   EXPECT_THAT(bench.observer.messages,
-              ElementsAre(Message{"Arquivo não encontrado."_cp, "Erro!", MessageIcon::error}));
+              ElementsAre(Message{cp1252<"Arquivo não encontrado.">, "Erro!", MessageIcon::error}));
 }
 
 TEST_F(Host, ShellOpensOnlyDocumentsThatExist) {

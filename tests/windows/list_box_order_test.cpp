@@ -79,12 +79,12 @@ TEST_F(EditorListBox, NamesAddedOneByOneGoWhereThePortableOrderPutsThem) {
 
 TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
   const int agua = find_exact("agua");
-  const int accented = find_exact("Água"_cp);
+  const int accented = find_exact(cp1252<"Água">);
   ASSERT_GE(agua, 0);
   ASSERT_GE(accented, 0);
   EXPECT_NE(agua, accented);
-  EXPECT_EQ(find_exact("ÁGUA"_cp), accented);
-  EXPECT_EQ(find_exact("áGUA"_cp), accented);
+  EXPECT_EQ(find_exact(cp1252<"ÁGUA">), accented);
+  EXPECT_EQ(find_exact(cp1252<"áGUA">), accented);
   EXPECT_EQ(find_exact("n-butano"), find_exact("n-Butano"));
   EXPECT_NE(find_exact("n-butano"), find_exact("nButano"));
   EXPECT_EQ(find_exact("Agu"), LB_ERR);
@@ -93,7 +93,7 @@ TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
 // Distinct names of letters with and without accents, digits, hyphens and
 // apostrophes, none equal to another but for letter case.
 std::vector<std::string> many_names(std::size_t count, unsigned seed) {
-  static const char* const PIECES[] = {"a", "Á"_cp, "b", "é"_cp, "E", "n-", "o", "Ó"_cp, "R-", "22", "x", "'s", "ç"_cp, "Z"};
+  static const char* const PIECES[] = {"a", cp1252<"Á">, "b", cp1252<"é">, "E", "n-", "o", cp1252<"Ó">, "R-", "22", "x", "'s", cp1252<"ç">, "Z"};
   std::mt19937 random(seed);
   std::uniform_int_distribution<std::size_t> piece(0, std::size(PIECES) - 1);
   std::uniform_int_distribution<int> length(3, 8);

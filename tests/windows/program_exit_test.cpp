@@ -50,7 +50,7 @@ class StartedProgram : public testing::Test {
 TEST_F(StartedProgram, WithoutTheDatabaseSaysSoAndExitsWithOne) {
   ASSERT_TRUE(start());
   EXPECT_EQ(acknowledge_message(owner(), "database-missing"),
-            (Message{"Arquivo 'dados.txt' não encontrado."_cp, "Atenção!"_cp, MessageIcon::error}));
+            (Message{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error}));
   EXPECT_EQ(exit_code(), 1);
 }
 

@@ -17,7 +17,7 @@
 
 namespace quelrin::test {
 
-inline constexpr char MAIN_CAPTION[] = "Quelrin - Pressão de Vapor"_cp;
+inline constexpr const char* MAIN_CAPTION = cp1252<"Quelrin - Pressão de Vapor">;
 
 // The database the program ships with.
 std::string shipped_database();
