@@ -3,6 +3,9 @@
 
 #include "app/about_box.hpp"
 #include "app/window_report.hpp"
+#include "calc/cubic_solver.hpp"
+#include "calc/recorded_report.hpp"
+#include "diagram/diagram_dialog.hpp"
 #include "fluids/fluid_editor.hpp"
 #include "fluids/fluid_loading.hpp"
 #include "fluids/fluid_names.hpp"
@@ -59,6 +62,9 @@ int MainWindow::on_command(Dialog& window, int control_id, int) {
       return run_units_dialog(window);
     case IDM_FLUID_EDITOR:
       return run_fluid_editor(window);
+    case IDM_DIAGRAM:
+      show_diagram(window);
+      return 1;
     default:
       return 0;
   }
@@ -77,6 +83,25 @@ void MainWindow::calculate(Dialog& window) {
       fluids_, window.list_selection(IDC_FLUID_LIST), window.list_selection(IDC_EQUATION_LIST),
       window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM), prefs_, report);
   apply(window, result);
+}
+
+// The diagram of the request "Calcula" would run, refused as it would be;
+// the window's own results stay as they are.
+void MainWindow::show_diagram(Dialog& window) {
+  const int fluid_index = window.list_selection(IDC_FLUID_LIST);
+  const int equation = window.list_selection(IDC_EQUATION_LIST);
+  RecordedReport report;
+  const CalcResult result =
+      run_calculation_request(fluids_, fluid_index, equation,
+                              window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM), prefs_, report);
+  if (result.stopped()) {
+    apply(window, result);
+    return;
+  }
+  const bool converged = !is_saturation_error(result.pressure_bar) && report.note.empty();
+  const DiagramView view{equation, result.t_k, converged ? result.pressure_bar : 0.0, false, prefs_};
+  DiagramDialog diagram(fluids_[static_cast<std::size_t>(fluid_index)], view);
+  window.run_child(IDD_DIAGRAM, diagram);
 }
 
 void MainWindow::apply(Dialog& window, const CalcResult& result) {

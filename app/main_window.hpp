@@ -19,6 +19,7 @@ class MainWindow : public DialogProcedure {
 
  private:
   void calculate(Dialog& window);
+  void show_diagram(Dialog& window);
   void apply(Dialog& window, const CalcResult& result);
   int run_fluid_editor(Dialog& window);
   int run_units_dialog(Dialog& window);

@@ -93,6 +93,7 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index, in
   CalcResult result;
   result.estimate_bar = p0_bar;
   result.pressure_bar = p_bar;
+  result.t_k = t_k;
   char number[G_TEXT_ROOM];
   if (is_saturation_error(p_bar)) {
     result.result_text = FAILED_RESULT_TEXT;

@@ -43,6 +43,7 @@ struct CalcResult {
   std::string estimate_text;  // "Valor por KIND: P0 SUFFIX."; completed only
   double estimate_bar = 0.0;  // P0; completed only
   double pressure_bar = 0.0;  // the iteration's result, SATURATION_ERROR included; completed only
+  double t_k = 0.0;           // the temperature; completed only
 
   // The request stopped with a message and ran no calculation.
   bool stopped() const { return outcome != RequestOutcome::completed; }

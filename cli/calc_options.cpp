@@ -23,6 +23,7 @@ const char* const USAGE = R"(Usage: quelrin-calc [OPTIONS] FLUID TEMPERATURE
        quelrin-calc [OPTIONS] --table FROM:TO:STEP FLUID
        quelrin-calc [OPTIONS] --tsat PRESSURE FLUID
        quelrin-calc [OPTIONS] --plot FILE FLUID [TEMPERATURE]
+       quelrin-calc [OPTIONS] [--plot FILE] --isotherm TEMPERATURE FLUID
 
 Computes the vapour pressure of FLUID at TEMPERATURE: a first estimate from
 the fluid's correlation, refined by successive substitution until the
@@ -46,6 +47,13 @@ fugacity coefficients of the vapour and the liquid agree.
                             points (at most 100 of the table's rows), over
                             the table's range (or 0.4 Tc to Tc);
                             FILE ends in .svg, .png or .pdf
+  --isotherm TEMPERATURE    the equation's isotherm at TEMPERATURE: rows of
+                            volume (L/mol) and pressure, then Maxwell's
+                            construction: the tie line (saturation_pressure,
+                            liquid_volume, vapour_volume) and the areas it
+                            cuts from the loop below and above it
+                            (liquid_area, vapour_area, J/mol), which agree;
+                            with --plot FILE, the program's picture of it
   --help                    show this text
   --version                 show the version
 
@@ -54,7 +62,7 @@ options win over it. FLUID is a whole name: written in the same letter case
 it picks that fluid, otherwise the first that differs only in case. TEMPERATURE
 is read as the program's temperature field reads it: a decimal point or
 comma, no letters (so no exponent) and no blanks. Temperatures and pressures
-of --table, --tsat and --plot are in the chosen units.
+of --table, --tsat, --plot and --isotherm are in the chosen units.
 
 Output, one "key: value" line each: fluid, equation, estimate, pressure (a
 number, or "Erro!" when the iteration failed), iterations, note; with --log,
@@ -64,6 +72,9 @@ or with --csv the header
 temperature,estimate,pressure,iterations,saturation_pressure,liquid_volume,
 vapour_volume,vaporization_enthalpy,dp_dt,note (on one line) and
 full-precision numbers, a cell left empty where its value does not exist.
+--isotherm prints two tables the same way, a blank line between them: the
+rows (header volume,pressure) and the construction, which above the
+equation's critical temperature is a line saying there is none.
 The note is the window's, saying that the iteration stopped without
 converging; empty otherwise. Rows are printed as they are computed, but for
 an aligned table of at most 1000 rows, whose columns wait to fit them all
@@ -152,7 +163,7 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   app.allow_extras();
   bool help = false;
   bool version = false;
-  std::string equation, pressure_unit, temperature_unit, table, tsat, plot;
+  std::string equation, pressure_unit, temperature_unit, table, tsat, plot, isotherm;
   app.add_flag("--help", help);
   app.add_flag("--version", version);
   app.add_option("--db", options.database);
@@ -164,6 +175,7 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
   app.add_flag("--csv", options.csv);
   app.add_option("--tsat", tsat);
   app.add_option("--plot", plot);
+  app.add_option("--isotherm", isotherm);
   app.add_option("operands", options.operands);
   try {
     app.parse(words);
@@ -232,10 +244,14 @@ int parse_calc_options(int argc, char** argv, CalcOptions& options) {
     }
   }
 
-  if (options.csv && !options.table) return usage_error("--csv goes with --table");
-  if (options.table && options.tsat) return usage_error("--table and --tsat do not go together");
+  if (app.count("--isotherm")) options.isotherm = unmarked(isotherm);
+
+  if (options.csv && !options.table && !options.isotherm)
+    return usage_error("--csv goes with --table or --isotherm");
+  if ((options.table ? 1 : 0) + (options.tsat ? 1 : 0) + (options.isotherm ? 1 : 0) > 1)
+    return usage_error("--table, --tsat and --isotherm do not go together");
   const std::size_t operands = options.operands.size();
-  if (options.table || options.tsat) {
+  if (options.table || options.tsat || options.isotherm) {
     if (operands != 1) return usage_error("expected FLUID (see --help)");
   } else if (options.plot) {
     if (operands != 1 && operands != 2)

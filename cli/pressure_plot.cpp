@@ -14,14 +14,13 @@
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
+#include "cli/plot_file.hpp"
+#include "diagram/saturation_curves.hpp"
 #include "text/cp1252.hpp"
 #include "text/cp1252_literal.hpp"
-#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
-
-constexpr int SAMPLES = 400;
 
 // cmap0 entries: 0 background, 1 axes and text, then one per curve.
 constexpr int BACKGROUND = 0;
@@ -38,29 +37,6 @@ struct Curve {
   std::vector<double> log_p;
 };
 
-const char* device_for(std::string_view file) {
-  if (file.ends_with(".png")) return "pngcairo";
-  if (file.ends_with(".pdf")) return "pdfcairo";
-  return "svgcairo";
-}
-
-// The fluid's Tc and the equations' own, in kelvin: the sampled range ends
-// at the highest of them.
-std::vector<double> sample_temperatures(const PlotRequest& r, const FluidRecord& fluid) {
-  std::vector<double> t;
-  for (int i = 0; i <= SAMPLES; ++i) t.push_back(r.from + (r.to - r.from) * i / SAMPLES);
-  // Each curve ends at its critical point; put that point in when it falls inside.
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    const double tc = kelvin_to_temperature_unit(
-        r.units.temperature_unit, equation_critical_temperature(e, fluid) * (1.0 - 1e-9));
-    if (tc > r.from && tc < r.to) t.push_back(tc);
-  }
-  const double tc = kelvin_to_temperature_unit(r.units.temperature_unit, fluid.tc * (1.0 - 1e-9));
-  if (tc > r.from && tc < r.to) t.push_back(tc);
-  std::sort(t.begin(), t.end());
-  return t;
-}
-
 void add_point(Curve& curve, double t, double p) {
   if (p > 0.0 && std::isfinite(p)) {
     curve.t.push_back(t);
@@ -68,21 +44,12 @@ void add_point(Curve& curve, double t, double p) {
   }
 }
 
-// The equations' exact curves, then the correlation's.
+// The equations' exact curves, then the correlation's, in PLplot's log axis.
 std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const FluidRecord& fluid) {
   std::array<Curve, EQUATION_COUNT + 1> curves;
-  for (const double t : sample_temperatures(r, fluid)) {
-    const double t_k = temperature_to_kelvin(r.units.temperature_unit, t);
-    if (!(t_k > 0.0)) continue;
-    for (int e = 0; e < EQUATION_COUNT; ++e) {
-      SaturationState state;
-      if (solve_saturation(e, t_k, fluid, state) == SATURATION_SOLVED) {
-        add_point(curves[e], t, bar_to_pressure_unit(r.units.pressure_unit, state.p_bar));
-      }
-    }
-    if (t_k < fluid.tc)
-      add_point(curves[EQUATION_COUNT], t,
-                bar_to_pressure_unit(r.units.pressure_unit, first_estimate(t_k, fluid)));
+  const auto sampled = sample_saturation_curves(fluid, r.units, r.from, r.to);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    for (std::size_t k = 0; k < sampled[i].t.size(); ++k) add_point(curves[i], sampled[i].t[k], sampled[i].p[k]);
   }
   return curves;
 }
@@ -154,55 +121,37 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     return false;
   }
 
-  // Drawn in memory, the file is then replaced whole: a failed write leaves
-  // no partial figure. PLplot closes the stream in plend.
-  char* image = nullptr;
-  std::size_t image_size = 0;
-  std::FILE* stream = ::open_memstream(&image, &image_size);
-  if (!stream) {
-    reason = "cannot write '" + file + "'";
-    return false;
-  }
-  plsdev(device_for(file));
-  plsfile(stream);
-  plspage(0.0, 0.0, 1000, 700, 0, 0);
-  plscol0(BACKGROUND, 255, 255, 255);
-  plscol0(INK, 0, 0, 0);
-  for (int i = 0; i <= EQUATION_COUNT; ++i) {
-    plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
-  }
-  plinit();
-  plcol0(INK);
-  plschr(0.0, 1.1);
-  plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
-  const std::string t_label =
-      cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
-  const std::string p_label =
-      cp1252_to_utf8(cp1252<"Pressão de vapor ("> + std::string(pressure_suffix(p_unit)) + ")");
-  const std::string title = cp1252_to_utf8(cp1252<"Pressão de vapor: "> + fluid.name);
-  pllab(t_label.c_str(), p_label.c_str(), title.c_str());
+  return plot_to_file(file, 1000, 700, [&] {
+    plscol0(INK, 0, 0, 0);
+    for (int i = 0; i <= EQUATION_COUNT; ++i) {
+      plscol0(FIRST_CURVE + i, CURVE_COLOURS[i][0], CURVE_COLOURS[i][1], CURVE_COLOURS[i][2]);
+    }
+    plcol0(INK);
+    plschr(0.0, 1.1);
+    plenv(r.from, r.to, std::floor(low), std::ceil(high), 0, 20);  // 20: logarithmic y axis
+    const std::string t_label =
+        cp1252_to_utf8("Temperatura (" + std::string(temperature_suffix(t_unit)) + ")");
+    const std::string p_label =
+        cp1252_to_utf8(cp1252<"Pressão de vapor ("> + std::string(pressure_suffix(p_unit)) + ")");
+    const std::string title = cp1252_to_utf8(cp1252<"Pressão de vapor: "> + fluid.name);
+    pllab(t_label.c_str(), p_label.c_str(), title.c_str());
 
-  plwidth(2.0);
-  for (int i = 0; i <= EQUATION_COUNT; ++i) {
-    plcol0(FIRST_CURVE + i);
-    pllsty(i == EQUATION_COUNT ? DASHED : SOLID);
-    plline(static_cast<PLINT>(curves[i].t.size()), curves[i].t.data(), curves[i].log_p.data());
-  }
-  pllsty(SOLID);
-  plwidth(1.0);
-  plschr(0.0, 0.6);  // the points' glyph
-  for (int e = 0; e < EQUATION_COUNT; ++e) {
-    plcol0(FIRST_CURVE + e);
-    plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
-             POINT_SYMBOL);
-  }
-
-  draw_legend(fluid);
-  plend();
-  const bool written = replace_file(file, std::string_view(image, image_size));
-  std::free(image);
-  if (!written) reason = "cannot write '" + file + "'";
-  return written;
+    plwidth(2.0);
+    for (int i = 0; i <= EQUATION_COUNT; ++i) {
+      plcol0(FIRST_CURVE + i);
+      pllsty(i == EQUATION_COUNT ? DASHED : SOLID);
+      plline(static_cast<PLINT>(curves[i].t.size()), curves[i].t.data(), curves[i].log_p.data());
+    }
+    pllsty(SOLID);
+    plwidth(1.0);
+    plschr(0.0, 0.6);  // the points' glyph
+    for (int e = 0; e < EQUATION_COUNT; ++e) {
+      plcol0(FIRST_CURVE + e);
+      plstring(static_cast<PLINT>(points[e].t.size()), points[e].t.data(), points[e].log_p.data(),
+               POINT_SYMBOL);
+    }
+    draw_legend(fluid);
+  }, reason);
 }
 
 }  // namespace quelrin

@@ -13,6 +13,7 @@
 #include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
 #include "cli/calc_options.hpp"
+#include "cli/isotherm_output.hpp"
 #include "cli/pressure_plot.hpp"
 #include "cli/progress_bar.hpp"
 #include "cli/table_output.hpp"
@@ -167,6 +168,10 @@ int run(int argc, char** argv) {
   if (options.pressure_unit) units.pressure_unit = *options.pressure_unit;
   if (options.temperature_unit) units.temperature_unit = *options.temperature_unit;
 
+  if (options.isotherm) {
+    return run_isotherm({options.equation, utf8_to_cp1252(*options.isotherm), options.csv, options.plot},
+                        fluids, fluid_index, units);
+  }
   int status = EXIT_COMPUTED;
   if (options.table) {
     status = run_table(options, fluids, fluid_index, units);

@@ -32,12 +32,17 @@
 // - ask_yes_no is MessageBoxA with MB_YESNO and the message's icon: the
 //   buttons "Sim" and "Não", true for "Sim"; whatever else ends the box
 //   answers "Não".
+// - show_drawing gives an owner-drawn static control (SS_OWNERDRAW) the
+//   picture it shows until the next call. The manager keeps its own copy and
+//   paints it whenever the control needs painting, the drawing's width and
+//   height stretched over the control, and adds nothing of its own.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dialog/drawing.hpp"
 #include "text/message.hpp"
 
 namespace quelrin {
@@ -77,6 +82,9 @@ class Dialog {
   virtual void set_focus(int id) = 0;
   // Selects the characters from `from` up to, not including, `to` in an edit.
   virtual void select_text(int id, int from, int to) = 0;
+
+  // The picture of an owner-drawn static control.
+  virtual void show_drawing(int id, const Drawing& drawing) = 0;
 
   // A modal message box with an OK button, owned by this dialog.
   virtual void show_message(const Message& message) = 0;

@@ -12,12 +12,8 @@ struct Group {
 };
 
 Group group_of(const Controls& controls, int index) {
-  Group group{index, index + 1};
-  while (group.first > 0 && !controls[static_cast<std::size_t>(group.first)].group_start) --group.first;
-  while (group.last < static_cast<int>(controls.size()) && !controls[static_cast<std::size_t>(group.last)].group_start) {
-    ++group.last;
-  }
-  return group;
+  const ControlGroup group = group_around(controls, static_cast<std::size_t>(index));
+  return {static_cast<int>(group.first), static_cast<int>(group.last)};
 }
 
 // The position `steps` away from `from` in a round of `count`.

@@ -19,6 +19,7 @@
 #define IDD_ABOUT 200
 #define IDD_EDITOR 300
 #define IDD_UNITS 400
+#define IDD_DIAGRAM 500
 #define IDR_MAIN_MENU 1000
 #define IDI_APP 2000
 
@@ -41,6 +42,7 @@
 #define IDM_EXIT 1060
 #define IDM_CALCULATE 1070
 #define IDM_UNITS 1080
+#define IDM_DIAGRAM 1090
 
 /* Fluid editor. */
 #define IDC_EDITOR_FLUID_LIST 301
@@ -77,5 +79,11 @@
 #define IDC_TEMPERATURE_R 410
 #define IDC_TEMPERATURE_C 411
 #define IDC_TEMPERATURE_F 412
+
+/* Diagram (IDOK is "Fechar"). */
+#define IDC_DIAGRAM_ISOTHERM 501
+#define IDC_DIAGRAM_SATURATION 502
+#define IDC_DIAGRAM_LOG_VOLUME 503
+#define IDC_DIAGRAM_PLOT 504
 
 #endif

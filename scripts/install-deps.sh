@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev locales binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcli11-dev libplplot-dev plplot-driver-cairo pkg-config
-  clang libclang-rt-14-dev valgrind)
+  clang libclang-rt-14-dev clang-format valgrind)
 # The Windows program: cross compiler, icon tools, and Wine with a private X
 # display for its tests; zip for its package.
 packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wine xvfb imagemagick zip)
@@ -12,6 +12,8 @@ packages+=(g++-mingw-w64-x86-64-posix librsvg2-bin icoutils wine wine64 fonts-wi
 # end-to-end test (a private X server, input events, the accessibility tree).
 packages+=(libgtkmm-3.0-dev libglib2.0-dev-bin librsvg2-common adwaita-icon-theme fp-utils xchm
            xauth xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi)
+# scripts/measure-gtk.py watches the screen's pixels change through X DAMAGE.
+packages+=(python3-xlib)
 # The packages and their test: the Debian package (CPack runs file and
 # dpkg-shlibdeps), its checkers (lintian, appstreamcli, man), and the Windows
 # installer (wixl, msibuild and msiinfo).

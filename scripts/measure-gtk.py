@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 """Measures the GTK program on a private X server: start-up to a usable main
-window, Enter to the calculation shown, and with a database of 100,000
-fluids the same start-up, the opening of the fluid editor and the reload
-after it closes.
+window, Enter to the calculation shown, the menu command to the "Diagrama"
+dialog fully drawn, and with a database of 100,000 fluids the same start-up,
+the opening of the fluid editor and the reload after it closes.
 
 usage: dbus-run-session -- scripts/measure-gtk.py BUILD_DIR [RUNS]
 
 Start-up is timed from the spawn of the process to the X server's MapNotify
 of the main window (its lists are filled and its procedure has run by then),
 read from `xev`. Enter to result is timed from just before xdotool sends the
-key to the accessibility event that the pressure field changed, so both
-include xdotool's own start-up: they are upper bounds. The reload is timed,
+key to the accessibility event that the pressure field changed. The diagram
+is timed from just before xdotool sends the menu keys to the last change of
+the screen's pixels inside the dialog (the X DAMAGE extension), once they
+have been still for half a second. All three include xdotool's own
+start-up: they are upper bounds. The reload is timed,
 after the fluid list has been opened once, from Escape in the editor to the
 About box, asked for at once from the main window, mapped: the reload,
 xdotool and the opening of a small dialog, the last two timed alone from
@@ -27,6 +30,8 @@ import threading
 import time
 
 import pyatspi
+from Xlib import display as xdisplay
+from Xlib.ext import damage
 
 BUILD = os.path.abspath(sys.argv[1])
 RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 20
@@ -196,6 +201,69 @@ def reload_after_editor(watch):
     return (mapped - t0) * 1000.0
 
 
+class DamageWatch:
+    """Times and rectangles of every change to the screen's pixels."""
+
+    def __init__(self):
+        self.display = xdisplay.Display()
+        self.display.damage_query_version()
+        self.display.screen().root.damage_create(damage.DamageReportRawRectangles)
+        self.display.flush()
+        self.events = queue.Queue()
+        threading.Thread(target=self.read, daemon=True).start()
+
+    def read(self):
+        while True:
+            event = self.display.next_event()
+            if event.type == self.display.extension_event.DamageNotify:
+                a = event.area
+                self.events.put((time.monotonic(), a.x, a.y, a.width, a.height))
+
+    def drain(self):
+        while not self.events.empty():
+            self.events.get()
+
+    def changes_until_still(self, quiet=0.5):
+        changes = []
+        while True:
+            try:
+                changes.append(self.events.get(timeout=quiet))
+            except queue.Empty:
+                return changes
+
+
+def window_rectangle(title):
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                            capture_output=True, text=True).stdout.split()[-1]
+    shape = dict(line.split("=") for line in subprocess.run(
+        ["xdotool", "getwindowgeometry", "--shell", window], capture_output=True, text=True).stdout.split())
+    return int(shape["X"]), int(shape["Y"]), int(shape["WIDTH"]), int(shape["HEIGHT"])
+
+
+def diagram_times(watch, pixels, process):
+    """Water at 373.15 K: the menu command to the isotherm drawn, each run."""
+    focus_main()
+    xdotool("key", "Tab", "Tab", "Tab", "Tab", "Up", "Tab")  # Água, the first fluid, then the temperature
+    xdotool("key", "ctrl+a")
+    xdotool("type", "373.15")
+    times = []
+    for _ in range(RUNS):
+        focus_main()
+        time.sleep(0.3)
+        watch.drain()
+        pixels.drain()
+        t0 = time.monotonic()
+        xdotool("key", "alt+f", "d")
+        watch.next_map()
+        changes = pixels.changes_until_still()
+        x, y, w, h = window_rectangle("^Diagrama$")
+        inside = [t for t, cx, cy, cw, ch in changes if cx < x + w and cx + cw > x and cy < y + h and cy + ch > y]
+        times.append((max(inside) - t0) * 1000.0)
+        xdotool("key", "Escape")
+        time.sleep(0.3)
+    return times
+
+
 def summary(name, values):
     print("%-48s median %7.1f ms   min %7.1f ms   max %7.1f ms   (%d runs)"
           % (name, statistics.median(values), min(values), max(values), len(values)))
@@ -215,6 +283,10 @@ def main():
 
         ms, process = start_up(watch, work)
         summary("Enter to the pressure shown (Peng-Robinson)", calculation_times(process))
+        quit_program(process)
+
+        ms, process = start_up(watch, work)
+        summary("menu command to the diagram drawn (water)", diagram_times(watch, DamageWatch(), process))
         quit_program(process)
 
         big = "100000\n" + "".join("Fluido-%06d Antoine 4.0 1000 -50 0 40 %d 0.1\n" % (i, 300 + i % 200) for i in range(100000))

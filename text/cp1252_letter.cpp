@@ -1,6 +1,6 @@
 // Which Windows-1252 bytes are letters, as the Windows dialog manager
 // classes them; the Windows program asks the dialog manager itself instead
-// (platform/win32/letter_test.cpp).
+// (cp1252_letter_win32.cpp).
 #include "text/cp1252.hpp"
 
 namespace quelrin {

@@ -6,14 +6,13 @@
 
 #include <gtkmm.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dialog/dialog.hpp"
-#include "dialog/keyboard_navigation.hpp"
+#include "dialog/dialog_rules.hpp"
 #include "dialog/resource_script.hpp"
 #include "platform/gtk/gtk_list.hpp"
 
@@ -26,7 +25,6 @@ class GtkDialogWindow final : public Dialog {
   // Builds the window; `owner` (may be null) is the dialog beneath it.
   GtkDialogWindow(const DialogTemplate& dialog_template, DialogProcedure& procedure, GtkHost& host,
                   Gtk::Window* owner);
-  ~GtkDialogWindow() override;
   GtkDialogWindow(const GtkDialogWindow&) = delete;
   GtkDialogWindow& operator=(const GtkDialogWindow&) = delete;
 
@@ -53,6 +51,7 @@ class GtkDialogWindow final : public Dialog {
   void enable(int id, bool enabled) override;
   void set_focus(int id) override;
   void select_text(int id, int from, int to) override;
+  void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
   bool ask_yes_no(const Message& question) override;
   void end(int result) override;
@@ -64,6 +63,7 @@ class GtkDialogWindow final : public Dialog {
     const ControlTemplate* control = nullptr;
     Gtk::Widget* widget = nullptr;
     std::unique_ptr<GtkList> list;  // list boxes and drop-down lists
+    std::unique_ptr<Drawing> drawing;  // an owner-drawn control's picture
   };
 
   void build(Gtk::Window* owner);
@@ -87,13 +87,19 @@ class GtkDialogWindow final : public Dialog {
   std::vector<KeyboardControl> keyboard_controls();
   Control* control_at(int template_index);
   int template_index(const Control* control) const;
+  // Whether a control of the template is enabled now (statics without an
+  // id always are).
+  IsEnabled enabled_now();
 
   const DialogTemplate& template_;
   DialogProcedure& procedure_;
   GtkHost& host_;
   Glib::RefPtr<Gtk::Builder> builder_;
-  Gtk::Window* window_ = nullptr;
   std::vector<Control> controls_;  // in template order
+  // A builder's top-level window belongs to whoever fetches it. It goes
+  // before the lists that its widgets' signals call, after the unseen radio
+  // buttons that joined its groups.
+  std::unique_ptr<Gtk::Window> window_;
   std::vector<std::unique_ptr<Gtk::RadioButton>> unchecked_holders_;
   Glib::RefPtr<Glib::MainLoop> loop_;
   std::string error_;

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "dialog/dialog_rules.hpp"
 #include "platform/gtk/gtk_dialog.hpp"
 #include "text/cp1252.hpp"
 #include "text/cp1252_literal.hpp"
@@ -10,9 +11,7 @@
 namespace quelrin {
 namespace {
 
-// ShellExecuteA's answers: above 32 is success; 31 is "no application is
-// associated with the file".
-constexpr int SHELL_OPENED = 33;
+// ShellExecuteA's answer when no application is associated with the file.
 constexpr int SHELL_NO_ASSOCIATION = 31;
 
 // The file of the working directory named `name` whatever its letter case,

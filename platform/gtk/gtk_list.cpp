@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "dialog/list_entries.hpp"
 #include "text/cp1252.hpp"
 
 namespace quelrin {
@@ -27,7 +26,7 @@ GtkTreePath* path_of(int index) { return gtk_tree_path_new_from_indices(index, -
 }  // namespace
 
 GtkList::GtkList(GtkWidget* widget, bool sorted)
-    : widget_(widget), sorted_(sorted), drop_down_(GTK_IS_MENU_BUTTON(widget)) {
+    : widget_(widget), drop_down_(GTK_IS_MENU_BUTTON(widget)), model_(sorted) {
   if (!drop_down_) {
     view_ = GTK_TREE_VIEW(widget);
     g_signal_connect(view_, "key-press-event", G_CALLBACK(on_view_key), this);
@@ -46,10 +45,8 @@ GtkList::GtkList(GtkWidget* widget, bool sorted)
 GtkListStore* GtkList::store() const { return GTK_LIST_STORE(gtk_tree_view_get_model(view_)); }
 
 int GtkList::add(std::string_view text) {
-  const int index = list_insert_position(entries_, text, sorted_);
-  entries_.insert(entries_.begin() + index, std::string(text));
+  const int index = model_.add(text);
   gtk_list_store_insert_with_values(store(), nullptr, index, 0, cp1252_to_utf8(text).c_str(), -1);
-  if (drop_down_ && selected_ >= index) ++selected_;  // the selected entry stays selected
   return index;
 }
 
@@ -62,8 +59,8 @@ void GtkList::fill(const std::vector<std::string_view>& entries) {
   // whole: neither the view nor the old store goes through single rows, so
   // a hundred thousand names go in at once even into a list already shown.
   GtkListStore* filled = gtk_list_store_new(1, G_TYPE_STRING);
-  entries_.assign(entries.begin(), entries.end());
-  for (const std::string& entry : entries_) {
+  model_.fill(entries);
+  for (const std::string& entry : model_.entries()) {
     gtk_list_store_insert_with_values(filled, nullptr, -1, 0, cp1252_to_utf8(entry).c_str(), -1);
   }
   gtk_tree_view_set_model(view_, GTK_TREE_MODEL(filled));
@@ -73,20 +70,23 @@ void GtkList::fill(const std::vector<std::string_view>& entries) {
 
 void GtkList::remove(int index) {
   if (index < 0 || index >= count()) return;
-  // A tree view moves its selection to a neighbour of a deleted selected
-  // row; a list box is left with none selected.
-  const bool was_selected = selection() == index;
+  // A tree view keeps its selected row selected, but moves the selection
+  // to a neighbour of a deleted selected row, where a list box has none.
+  const bool selection_left = selection() >= 0 && selection_after_delete(selection(), index) < 0;
   GtkTreeIter iter;
   if (gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(store()), &iter, nullptr, index)) {
     gtk_list_store_remove(store(), &iter);
   }
-  entries_.erase(entries_.begin() + index);
-  if (drop_down_ && selected_ >= index) select(selected_ == index ? -1 : selected_ - 1);
-  if (!drop_down_ && was_selected) gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view_));
+  model_.remove(index);
+  if (drop_down_) {
+    show_selected();
+  } else if (selection_left) {
+    gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(view_));
+  }
 }
 
 int GtkList::selection() const {
-  if (drop_down_) return selected_;
+  if (drop_down_) return model_.selection();
   GtkTreeModel* model = nullptr;
   GtkTreeIter iter;
   if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(view_), &model, &iter)) return -1;
@@ -99,8 +99,8 @@ int GtkList::selection() const {
 void GtkList::select(int index) {
   if (index < 0 || index >= count()) index = -1;
   if (drop_down_) {
-    selected_ = index;
-    gtk_label_set_text(label_, index < 0 ? "" : cp1252_to_utf8(entries_[static_cast<std::size_t>(index)]).c_str());
+    model_.select(index);
+    show_selected();
     return;
   }
   GtkTreeSelection* selection = gtk_tree_view_get_selection(view_);
@@ -117,7 +117,7 @@ void GtkList::select(int index) {
   gtk_tree_path_free(path);
 }
 
-int GtkList::find_exact(std::string_view text) const { return list_find_exact_entry(entries_, text); }
+int GtkList::find_exact(std::string_view text) const { return model_.find_exact(text); }
 
 bool GtkList::type_to_find(const GdkEventKey& event) {
   if ((event.state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) return false;
@@ -128,13 +128,9 @@ bool GtkList::type_to_find(const GdkEventKey& event) {
   char utf8[6];
   const std::string typed = utf8_to_cp1252(std::string_view(utf8, static_cast<std::size_t>(g_unichar_to_utf8(character, utf8))));
   if (typed.size() != 1 || (typed[0] == '?' && character != '?')) return true;  // no such character in the names
-  const int found = type_search_.find(entries_, selection(), typed[0], event.time);
+  const int found = type_search_.find(model_.entries(), selection(), typed[0], event.time);
   if (found >= 0) pick(found);
   return true;
-}
-
-std::string GtkList::text(int index) const {
-  return index < 0 || index >= count() ? std::string() : entries_[static_cast<std::size_t>(index)];
 }
 
 // No notification goes with it: a click on an entry sends none to the
@@ -159,6 +155,9 @@ void GtkList::move_selection(int index) {
   select(std::clamp(index, 0, count() - 1));
 }
 
+// The closed drop-down list shows its selected entry.
+void GtkList::show_selected() { gtk_label_set_text(label_, cp1252_to_utf8(model_.text(model_.selection())).c_str()); }
+
 gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self) {
   auto& list = *static_cast<GtkList*>(self);
   const bool alt = (event->state & GDK_MOD1_MASK) != 0;
@@ -169,14 +168,14 @@ gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer 
       if (alt) {
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE);
       } else {
-        list.move_selection(list.selected_ + 1);
+        list.move_selection(list.selection() + 1);
       }
       return TRUE;
     case GDK_KEY_F4: gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE); return TRUE;
     case GDK_KEY_Up:
-    case GDK_KEY_KP_Up: list.move_selection(list.selected_ < 0 ? 0 : list.selected_ - 1); return TRUE;
-    case GDK_KEY_Page_Down: list.move_selection(list.selected_ + page); return TRUE;
-    case GDK_KEY_Page_Up: list.move_selection(list.selected_ - page); return TRUE;
+    case GDK_KEY_KP_Up: list.move_selection(list.selection() < 0 ? 0 : list.selection() - 1); return TRUE;
+    case GDK_KEY_Page_Down: list.move_selection(list.selection() + page); return TRUE;
+    case GDK_KEY_Page_Up: list.move_selection(list.selection() - page); return TRUE;
     case GDK_KEY_Home: list.move_selection(0); return TRUE;
     case GDK_KEY_End: list.move_selection(list.count() - 1); return TRUE;
     default: return list.type_to_find(*event);
@@ -193,8 +192,8 @@ void GtkList::on_popover_shown(GtkWidget* popover, gpointer self) {
 
 // The open list's cursor on the selected entry, in the middle of the view.
 void GtkList::show_in_popover() {
-  if (selected_ < 0) return;
-  GtkTreePath* path = path_of(selected_);
+  if (selection() < 0) return;
+  GtkTreePath* path = path_of(selection());
   gtk_tree_view_set_cursor(view_, path, nullptr, FALSE);
   gtk_tree_view_scroll_to_cell(view_, path, nullptr, TRUE, 0.5F, 0);
   gtk_tree_path_free(path);

@@ -3,8 +3,9 @@
 // GtkTreeView of all entries (GtkComboBox measures and builds a menu item
 // for every row, which a hundred thousand fluid names make take minutes).
 // Both views show a one-column GtkListStore; the entries are also kept in
-// Windows-1252 so that lookups, the word sort and reads never go back
-// through the toolkit.
+// Windows-1252, in a ListModel, so that lookups, the word sort and reads
+// never go back through the toolkit. A drop-down list's selection is the
+// model's; a list box's is its tree view's.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -13,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialog/list_model.hpp"
 #include "dialog/list_type_search.hpp"
 
 namespace quelrin {
@@ -37,8 +39,10 @@ class GtkList {
   // character selects the entry it finds, as a click would; false for any
   // other key, left to the toolkit.
   bool type_to_find(const GdkEventKey& event);
-  int count() const { return static_cast<int>(entries_.size()); }
-  std::string text(int index) const;
+  int count() const { return model_.count(); }
+  std::string text(int index) const { return model_.text(index); }
+  // The entries, with a drop-down list's selection.
+  const ListModel& model() const { return model_; }
 
   // The tree view of a drop-down list's popover (nullptr for a list box),
   // for the tools that read the screen.
@@ -49,6 +53,7 @@ class GtkList {
   // The user's choice of an entry, by click or by typing.
   void pick(int index);
   void move_selection(int index);
+  void show_selected();
   void show_in_popover();
   static void on_row_activated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn*, gpointer self);
   static void on_popover_shown(GtkWidget* popover, gpointer self);
@@ -58,10 +63,8 @@ class GtkList {
   GtkWidget* widget_;
   GtkTreeView* view_;
   GtkLabel* label_ = nullptr;  // a drop-down list's selected entry
-  bool sorted_;
   bool drop_down_;
-  int selected_ = -1;  // a drop-down list's selection
-  std::vector<std::string> entries_;  // Windows-1252, in list order
+  ListModel model_;
   ListTypeSearch type_search_;
 };
 

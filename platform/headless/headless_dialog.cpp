@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
-#include "dialog/list_entries.hpp"
 #include "dialog/text_room.hpp"
 #include "platform/headless/headless_host.hpp"
 #include "resources/resource_ids.h"
@@ -13,18 +13,7 @@
 namespace quelrin {
 namespace {
 
-bool is_radio(ControlKind kind) {
-  return kind == ControlKind::radio_button || kind == ControlKind::auto_radio_button;
-}
-
-bool is_checkable(ControlKind kind) {
-  return is_radio(kind) || kind == ControlKind::check_box || kind == ControlKind::auto_check_box;
-}
-
-bool is_clickable(ControlKind kind) {
-  return is_checkable(kind) || kind == ControlKind::push_button ||
-         kind == ControlKind::default_push_button;
-}
+bool is_clickable(ControlKind kind) { return is_checkable(kind) || is_push_button(kind); }
 
 bool is_list_box(ControlKind kind) { return kind == ControlKind::list_box; }
 bool is_edit(ControlKind kind) { return kind == ControlKind::edit; }
@@ -47,6 +36,7 @@ HeadlessDialog::HeadlessDialog(const DialogTemplate& dialog_template, DialogProc
     state.control = &control;
     state.text = control.text;
     state.enabled = control.enabled;
+    state.list = ListModel(control.sorted);
     controls_.push_back(std::move(state));
   }
 }
@@ -63,74 +53,49 @@ void HeadlessDialog::set_text(int id, std::string_view text) {
 std::string HeadlessDialog::get_text(int id, int room) {
   const ControlState* state = find(id);
   if (state == nullptr) return {};
-  // A drop-down list shows its selected entry.
-  if (state->control->kind == ControlKind::combo_box) {
-    return state->selection < 0 ? std::string() : text_within_room(state->entries[state->selection], room);
-  }
+  if (text_is_selection(state->control->kind)) return selection_text(state->list, room);
   return text_within_room(state->text, room);
 }
 
 int HeadlessDialog::list_add(int id, std::string_view text) {
   ControlState* list = find_list(id);
-  if (list == nullptr) return -1;
-  const int index = list_insert_position(list->entries, text, list->control->sorted);
-  list->entries.insert(list->entries.begin() + index, std::string(text));
-  if (list->selection >= index) ++list->selection;  // the selected entry stays selected
-  return index;
+  return list == nullptr ? -1 : list->list.add(text);
 }
 
 void HeadlessDialog::list_fill(int id, const std::vector<std::string_view>& entries) {
-  if (ControlState* list = find_list(id)) {
-    list->entries.assign(entries.begin(), entries.end());
-    list->selection = -1;
-  }
+  if (ControlState* list = find_list(id)) list->list.fill(entries);
 }
 
 void HeadlessDialog::list_reset(int id) {
-  if (ControlState* list = find_list(id)) {
-    list->entries.clear();
-    list->selection = -1;
-  }
+  if (ControlState* list = find_list(id)) list->list.reset();
 }
 
 int HeadlessDialog::list_selection(int id) {
   const ControlState* list = find_list(id);
-  return list == nullptr ? -1 : list->selection;
+  return list == nullptr ? -1 : list->list.selection();
 }
 
 void HeadlessDialog::list_select(int id, int index) {
-  // An index out of range clears the selection, as LB_SETCURSEL does.
-  if (ControlState* list = find_list(id)) {
-    list->selection = index >= 0 && index < static_cast<int>(list->entries.size()) ? index : -1;
-  }
+  if (ControlState* list = find_list(id)) list->list.select(index);
 }
 
 int HeadlessDialog::list_find_exact(int id, std::string_view text) {
   const ControlState* list = find_list(id);
-  return list == nullptr ? -1 : list_find_exact_entry(list->entries, text);
+  return list == nullptr ? -1 : list->list.find_exact(text);
 }
 
 int HeadlessDialog::list_count(int id) {
   const ControlState* list = find_list(id);
-  return list == nullptr ? 0 : static_cast<int>(list->entries.size());
+  return list == nullptr ? 0 : list->list.count();
 }
 
 std::string HeadlessDialog::list_text(int id, int index) {
   const ControlState* list = find_list(id);
-  if (list == nullptr || index < 0 || index >= static_cast<int>(list->entries.size())) return {};
-  return list->entries[index];
+  return list == nullptr ? std::string() : list->list.text(index);
 }
 
 void HeadlessDialog::list_delete(int id, int index) {
-  ControlState* list = find_list(id);
-  if (list == nullptr || index < 0 || index >= static_cast<int>(list->entries.size())) return;
-  list->entries.erase(list->entries.begin() + index);
-  // Deleting the selected entry leaves none selected; later entries move up.
-  if (list->selection == index) {
-    list->selection = -1;
-  } else if (list->selection > index) {
-    --list->selection;
-  }
+  if (ControlState* list = find_list(id)) list->list.remove(index);
 }
 
 void HeadlessDialog::set_check(int id, bool checked) {
@@ -139,7 +104,7 @@ void HeadlessDialog::set_check(int id, bool checked) {
 }
 
 void HeadlessDialog::check_radio(int first_id, int last_id, int checked_id) {
-  for (int id = first_id; id <= last_id; ++id) set_check(id, id == checked_id);
+  check_radio_range(*this, first_id, last_id, checked_id);
 }
 
 bool HeadlessDialog::is_checked(int id) {
@@ -159,20 +124,20 @@ void HeadlessDialog::set_focus(int id) {
   if (const ControlState* state = find(id)) take_focus(*state);
 }
 
+void HeadlessDialog::show_drawing(int id, const Drawing& drawing) {
+  ControlState* state = find(id);
+  if (state == nullptr || !is_owner_drawn(*state->control)) return;
+  state->drawing = std::make_shared<const Drawing>(drawing);
+}
+
 void HeadlessDialog::select_text(int id, int from, int to) {
   ControlState* state = find(id);
   if (state == nullptr || state->control->kind != ControlKind::edit) return;
-  // As EM_SETSEL: a negative start selects nothing, a negative or too
-  // large end means the end of the text, and the ends may come in any order.
-  const int length = static_cast<int>(state->text.size());
-  if (from < 0) {
-    from = to = 0;
-  } else {
-    from = std::min(from, length);
-    to = to < 0 ? length : std::min(to, length);
-  }
-  state->selected_from = std::min(from, to);
-  state->selected_to = std::max(from, to);
+  // Nothing selected is kept as an empty selection at the start.
+  const EditSelection selection =
+      edit_selection(static_cast<int>(state->text.size()), from, to).value_or(EditSelection{0, 0});
+  state->selected_from = std::min(selection.from, selection.to);
+  state->selected_to = std::max(selection.from, selection.to);
 }
 
 void HeadlessDialog::show_message(const Message& message) { host_.show_message(message); }
@@ -194,10 +159,8 @@ int HeadlessDialog::open_document(std::string_view name) { return host_.open_doc
 
 void HeadlessDialog::open() {
   if (procedure_.on_open(*this) == 0 || ended_) return;
-  const auto first_tab_stop = std::find_if(controls_.begin(), controls_.end(), [](const ControlState& s) {
-    return s.enabled && s.control->tab_stop;
-  });
-  if (first_tab_stop != controls_.end()) take_focus(*first_tab_stop);
+  const int first = first_tab_stop(keyboard_controls());
+  if (first >= 0) take_focus(controls_[static_cast<std::size_t>(first)]);
 }
 
 std::string HeadlessDialog::click(int id) {
@@ -209,7 +172,10 @@ std::string HeadlessDialog::click(int id) {
   }
   if (std::string refusal = usable(state, id, is_clickable); !refusal.empty()) return refusal;
   take_focus(*state);
-  if (state->control->kind == ControlKind::auto_radio_button) check_in_group(*state);
+  if (state->control->kind == ControlKind::auto_radio_button) {
+    check_in_group(template_, static_cast<std::size_t>(state - controls_.data()),
+                   [this](std::size_t index, bool checked) { controls_[index].checked = checked; });
+  }
   if (state->control->kind == ControlKind::auto_check_box) state->checked = !state->checked;
   send_command(id, NOTIFY_CLICKED);
   return {};
@@ -226,11 +192,11 @@ std::string HeadlessDialog::double_click(int id) {
 std::string HeadlessDialog::pick(int id, int index) {
   ControlState* state = find(id);
   if (std::string refusal = usable(state, id, is_list_kind); !refusal.empty()) return refusal;
-  if (index < -1 || index >= static_cast<int>(state->entries.size())) {
+  if (index < -1 || index >= state->list.count()) {
     return "list " + std::to_string(id) + " has no entry " + std::to_string(index);
   }
   take_focus(*state);
-  state->selection = index;
+  state->list.select(index);
   return {};
 }
 
@@ -244,31 +210,18 @@ std::string HeadlessDialog::type(int id, std::string_view text) {
 }
 
 void HeadlessDialog::press_enter() {
-  // A push button with the focus takes Enter for itself.
   const ControlState* focused = focus();
-  if (focused != nullptr && (focused->control->kind == ControlKind::push_button ||
-                             focused->control->kind == ControlKind::default_push_button)) {
-    if (focused->enabled) send_command(focused->control->id, NOTIFY_CLICKED);
-    return;
-  }
-  const auto default_button = std::find_if(controls_.begin(), controls_.end(), [](const ControlState& s) {
-    return s.control->kind == ControlKind::default_push_button;
-  });
-  if (default_button == controls_.end()) {
-    send_command(IDOK, NOTIFY_CLICKED);
-  } else if (default_button->enabled) {
-    send_command(default_button->control->id, NOTIFY_CLICKED);
-  }
+  const std::optional<int> command =
+      enter_command(template_, focused == nullptr ? nullptr : focused->control, enabled_now());
+  if (command) send_command(*command, NOTIFY_CLICKED);
 }
 
 void HeadlessDialog::press_escape() { send_command(IDCANCEL, NOTIFY_CLICKED); }
 
 void HeadlessDialog::close_box() {
-  if (procedure_.on_close(*this) != 0) return;
-  // The default dialog procedure turns an unhandled close into Cancel,
-  // unless a Cancel button is there and disabled.
-  const ControlState* cancel = find(IDCANCEL);
-  if (cancel == nullptr || cancel->enabled) send_command(IDCANCEL, NOTIFY_CLICKED);
+  if (procedure_.on_close(*this) == 0 && close_sends_cancel(template_, enabled_now())) {
+    send_command(IDCANCEL, NOTIFY_CLICKED);
+  }
 }
 
 const ControlState* HeadlessDialog::control(int id) const { return find_control(controls_, id); }
@@ -301,16 +254,21 @@ bool HeadlessDialog::has_menu_command(int id) const {
   return std::find(commands.begin(), commands.end(), id) != commands.end();
 }
 
-// A group runs from a control with WS_GROUP up to the next one.
-void HeadlessDialog::check_in_group(const ControlState& clicked) {
-  const auto at = controls_.begin() + (&clicked - controls_.data());
-  auto first = at;
-  while (first != controls_.begin() && !first->control->group_start) --first;
-  auto last = at + 1;
-  while (last != controls_.end() && !last->control->group_start) ++last;
-  for (auto state = first; state != last; ++state) {
-    if (is_radio(state->control->kind)) state->checked = state == at;
+// Every control is shown, so an enabled one is usable.
+std::vector<KeyboardControl> HeadlessDialog::keyboard_controls() const {
+  std::vector<KeyboardControl> keyboard;
+  keyboard.reserve(controls_.size());
+  for (const ControlState& state : controls_) {
+    keyboard.push_back(keyboard_control(*state.control, state.enabled, state.checked));
   }
+  return keyboard;
+}
+
+// The controls' states are in template order.
+IsEnabled HeadlessDialog::enabled_now() const {
+  return [this](const ControlTemplate& control) {
+    return controls_[static_cast<std::size_t>(&control - template_.controls.data())].enabled;
+  };
 }
 
 void HeadlessDialog::take_focus(const ControlState& state) {

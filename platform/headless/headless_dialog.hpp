@@ -3,11 +3,14 @@
 // user takes on it, each delivered to the procedure as Win32 would.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dialog/dialog.hpp"
+#include "dialog/dialog_rules.hpp"
+#include "dialog/list_model.hpp"
 #include "dialog/resource_script.hpp"
 
 namespace quelrin {
@@ -17,14 +20,14 @@ class HeadlessHost;
 // What one control shows while its dialog is open.
 struct ControlState {
   const ControlTemplate* control = nullptr;
-  std::string text;                  // Windows-1252
-  std::vector<std::string> entries;  // lists and combo boxes
-  int selection = -1;
+  std::string text;  // Windows-1252
+  ListModel list;    // lists and combo boxes
   bool checked = false;
   bool enabled = true;
   // Characters selected in an edit, from up to, not including, to.
   int selected_from = 0;
   int selected_to = 0;
+  std::shared_ptr<const Drawing> drawing;  // an owner-drawn control's picture
 };
 
 class HeadlessDialog final : public Dialog {
@@ -49,6 +52,7 @@ class HeadlessDialog final : public Dialog {
   void enable(int id, bool enabled) override;
   void set_focus(int id) override;
   void select_text(int id, int from, int to) override;
+  void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
   bool ask_yes_no(const Message& question) override;
   void end(int result) override;
@@ -97,7 +101,8 @@ class HeadlessDialog final : public Dialog {
   ControlState* find_list(int id);
   std::string usable(const ControlState* state, int id, bool (*kind_fits)(ControlKind)) const;
   bool has_menu_command(int id) const;
-  void check_in_group(const ControlState& clicked);
+  std::vector<KeyboardControl> keyboard_controls() const;
+  IsEnabled enabled_now() const;
   void take_focus(const ControlState& state);
   void send_command(int id, int notification);
 

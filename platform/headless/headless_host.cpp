@@ -4,16 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "text/cp1252.hpp"
+#include "dialog/dialog_rules.hpp"
 #include "platform/headless/headless_dialog.hpp"
+#include "text/cp1252.hpp"
 
 namespace quelrin {
-namespace {
-
-// ShellExecuteA's answers: above 32 is success.
-constexpr int SHELL_OPENED = 33;
-
-}  // namespace
 
 HeadlessHost::HeadlessHost(const ResourceScript& resources, HeadlessUser& user,
                            HeadlessObserver& observer)

@@ -1,9 +1,11 @@
 // The scenario runner: script lines turned into user actions.
 #include "platform/headless/script_runner.hpp"
 
+#include <cctype>
 #include <charconv>
 #include <iostream>
 
+#include "dialog/program_resources.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_loading.hpp"
 #include "text/cp1252.hpp"
@@ -19,6 +21,8 @@ std::pair<std::string_view, std::string_view> split_word(std::string_view text) 
   if (blank == std::string_view::npos) return {text, {}};
   return {text.substr(0, blank), text.substr(blank + 1)};
 }
+
+bool is_name_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 
 // Thrown by stop() and caught in run(): the run ends wherever it stands, the
 // dialogs still open simply unwound.
@@ -39,7 +43,7 @@ int ScriptRunner::run(Program program) {
     while (next_line(verb, rest)) {
       if (perform_aside(verb, rest)) continue;
       if (verb != "start") stop(2, "no dialog open");
-      numbers(rest, 0);
+      words(rest, 0);
       transcript_.program_exited(program(host_));
     }
   } catch (const RunStopped& stopped) {
@@ -81,22 +85,22 @@ void ScriptRunner::perform(HeadlessDialog& top, std::string_view verb, std::stri
   std::string refusal;
   if (verb == "type") {
     const auto [id, text] = split_word(rest);
-    refusal = top.type(number(id), utf8_to_cp1252(text));
+    refusal = top.type(resource_id(id), utf8_to_cp1252(text));
   } else if (verb == "pick") {
-    const std::vector<int> arguments = numbers(rest, 2);
-    refusal = top.pick(arguments[0], arguments[1]);
+    const std::vector<std::string_view> arguments = words(rest, 2);
+    refusal = top.pick(resource_id(arguments[0]), number(arguments[1]));
   } else if (verb == "click") {
-    refusal = top.click(numbers(rest, 1)[0]);
+    refusal = top.click(resource_id(words(rest, 1)[0]));
   } else if (verb == "dblclick") {
-    refusal = top.double_click(numbers(rest, 1)[0]);
+    refusal = top.double_click(resource_id(words(rest, 1)[0]));
   } else if (verb == "enter") {
-    numbers(rest, 0);
+    words(rest, 0);
     top.press_enter();
   } else if (verb == "escape") {
-    numbers(rest, 0);
+    words(rest, 0);
     top.press_escape();
   } else if (verb == "close") {
-    numbers(rest, 0);
+    words(rest, 0);
     top.close_box();
   } else if (verb == "show") {
     show(top, rest);
@@ -142,7 +146,7 @@ void ScriptRunner::show(const HeadlessDialog& top, std::string_view rest) {
     for (const ControlState& control : top.controls()) transcript_.show_control(top, control);
     return;
   }
-  const int id = number(rest);
+  const int id = resource_id(rest);
   bool shown = false;
   for (const ControlState& control : top.controls()) {
     if (control.control->id != id) continue;
@@ -152,17 +156,17 @@ void ScriptRunner::show(const HeadlessDialog& top, std::string_view rest) {
   if (!shown) stop(2, "no control " + std::string(rest));
 }
 
-std::vector<int> ScriptRunner::numbers(std::string_view text, std::size_t count) {
-  std::vector<int> values;
+std::vector<std::string_view> ScriptRunner::words(std::string_view text, std::size_t count) {
+  std::vector<std::string_view> found;
   for (std::string_view left = text; !left.empty();) {
     const auto [word, rest] = split_word(left);
-    values.push_back(number(word));
+    found.push_back(word);
     left = rest;
   }
-  if (values.size() != count) {
-    stop(2, "expected " + std::to_string(count) + " numbers, not \"" + std::string(text) + "\"");
+  if (found.size() != count) {
+    stop(2, "expected " + std::to_string(count) + " arguments, not \"" + std::string(text) + "\"");
   }
-  return values;
+  return found;
 }
 
 int ScriptRunner::number(std::string_view text) {
@@ -170,6 +174,26 @@ int ScriptRunner::number(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) stop(2, "bad number \"" + std::string(text) + "\"");
   return value;
+}
+
+int ScriptRunner::resource_id(std::string_view word) {
+  if (word.empty() || !is_name_start(word.front())) return number(word);
+  const auto known = resource_ids_.find(word);
+  if (known != resource_ids_.end()) return known->second;
+  // The name as the resource compiler would read it after including the header.
+  const std::string script = "#include \"resource_ids.h\"\n" + std::string(word) + "\n";
+  std::vector<RcToken> tokens;
+  try {
+    tokens = tokenize_resource_script({"script", script}, embedded_resource_files());
+  } catch (const RcSyntaxError&) {
+    // A word the lexer refuses names no id: refused below.
+  }
+  if (tokens.size() != 1 || tokens[0].kind != RcTokenKind::number) {
+    stop(2, "no id named \"" + std::string(word) + "\" in resource_ids.h");
+  }
+  const int id = static_cast<int>(tokens[0].value);
+  resource_ids_.emplace(word, id);
+  return id;
 }
 
 void ScriptRunner::stop(int status, std::string_view reason) {

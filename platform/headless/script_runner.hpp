@@ -20,6 +20,8 @@
 //   outside-save TEXT another program saves dados.txt holding TEXT, the
 //                     rest of the line, with \n for a line end and \\ for a
 //                     backslash; it must be a readable fluid database
+// An ID (a control or menu item) is its number or its name in
+// resources/resource_ids.h: `click IDC_EDITOR_ADD` is `click 303`.
 // Every action goes to the dialog on top, as a user's would; answer and
 // outside-save may come before start too. A line that makes no sense there
 // stops the run with status 2 and the reason on standard error; the end of
@@ -27,6 +29,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -61,14 +65,17 @@ class ScriptRunner final : public HeadlessUser {
   bool perform_aside(std::string_view verb, std::string_view rest);
   void save_from_outside(std::string_view rest);
   void show(const HeadlessDialog& top, std::string_view rest);
-  // The blank-separated numbers of `text`; the run stops unless there are `count`.
-  std::vector<int> numbers(std::string_view text, std::size_t count);
+  // The blank-separated words of `text`; the run stops unless there are `count`.
+  std::vector<std::string_view> words(std::string_view text, std::size_t count);
   int number(std::string_view text);
+  // A control, menu item or dialog: its number, or its name in resource_ids.h.
+  int resource_id(std::string_view word);
   [[noreturn]] void stop(int status, std::string_view reason);
 
   std::vector<std::string> lines_;
   std::size_t next_ = 0;  // index of the line after the current one
   std::deque<bool> answers_;  // true for yes
+  std::map<std::string, int, std::less<>> resource_ids_;  // the names met so far
   std::ostream& out_;
   Transcript transcript_;
   HeadlessHost host_;

@@ -27,7 +27,11 @@ class Transcript final : public HeadlessObserver {
   // For a list or combo box `ID list sel=N count=C`, then `  i "entry"` for
   // each entry; for any other control `ID text "TEXT"`. The first line ends
   // with whichever of ` checked`, ` disabled`, ` focus`, ` selected=FROM-TO`
-  // hold.
+  // hold. An owner-drawn control with a picture adds a summary of it: its
+  // size, the axes' titles and ends, then in data values the tie line
+  // (`tie line P from V1 to V2`), each marked point (`point "LABEL" X Y`) and
+  // clipping mark (`clipped at X`), and the labels of the curves and areas and
+  // the texts of the notes.
   void show_control(const HeadlessDialog& dialog, const ControlState& control);
 
  private:

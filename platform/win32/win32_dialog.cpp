@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "platform/win32/gdi_painter.hpp"
 #include "platform/win32/win32_host.hpp"
 
 namespace quelrin {
@@ -127,6 +128,18 @@ void Win32Dialog::set_focus(int id) { SetFocus(GetDlgItem(window_, id)); }
 
 void Win32Dialog::select_text(int id, int from, int to) {
   send(id, EM_SETSEL, static_cast<WPARAM>(from), static_cast<LPARAM>(to));
+}
+
+void Win32Dialog::show_drawing(int id, const Drawing& drawing) {
+  drawings_[id] = drawing;
+  InvalidateRect(GetDlgItem(window_, id), nullptr, FALSE);
+}
+
+bool Win32Dialog::draw_item(const DRAWITEMSTRUCT& item) const {
+  const auto found = drawings_.find(static_cast<int>(item.CtlID));
+  if (found == drawings_.end()) return false;
+  paint_drawing(item.hDC, item.rcItem, found->second);
+  return true;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +36,15 @@ class Win32Dialog final : public Dialog {
   void enable(int id, bool enabled) override;
   void set_focus(int id) override;
   void select_text(int id, int from, int to) override;
+  void show_drawing(int id, const Drawing& drawing) override;
   void show_message(const Message& message) override;
   bool ask_yes_no(const Message& question) override;
   void end(int result) override;
   int run_child(int template_id, DialogProcedure& procedure) override;
   int open_document(std::string_view name) override;
+
+  // WM_DRAWITEM of an owner-drawn control: false for one with no picture.
+  bool draw_item(const DRAWITEMSTRUCT& item) const;
 
  private:
   // The same request to a list box or to a combo box, which number their
@@ -53,6 +58,7 @@ class Win32Dialog final : public Dialog {
 
   HWND window_;
   Win32Host& host_;
+  std::map<int, Drawing> drawings_;  // by control id
 };
 
 }  // namespace quelrin

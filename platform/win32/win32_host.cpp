@@ -32,6 +32,8 @@ INT_PTR CALLBACK forward(HWND window, UINT message, WPARAM w, LPARAM l) {
       return session->procedure.on_command(*session->dialog, LOWORD(w), HIWORD(w));
     case WM_CLOSE:
       return session->procedure.on_close(*session->dialog);
+    case WM_DRAWITEM:
+      return session->dialog->draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
     default:
       return FALSE;
   }

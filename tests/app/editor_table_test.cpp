@@ -67,7 +67,7 @@ TEST_F(EditorTableTest, ReadingAManyNamedFileGivesTheOrderOfAddingEachName) {
 
   HeadlessDialog one_by_one(*find_dialog(program_resources().script, IDD_EDITOR), procedure_, bench_.host);
   for (const std::string& name : names) one_by_one.list_add(IDC_EDITOR_FLUID_LIST, name);
-  EXPECT_EQ(editor_.control(IDC_EDITOR_FLUID_LIST)->entries, one_by_one.control(IDC_EDITOR_FLUID_LIST)->entries);
+  EXPECT_EQ(editor_.control(IDC_EDITOR_FLUID_LIST)->list.entries(), one_by_one.control(IDC_EDITOR_FLUID_LIST)->list.entries());
   for (const FluidRecord& record : table_) {  // each record still carries its own line's Tc
     EXPECT_EQ(names[static_cast<std::size_t>(record.tc) - 1], record.name);
   }

@@ -1,4 +1,5 @@
-// quelrin-calc's --table, --csv, --tsat and --plot, run as a separate program.
+// quelrin-calc's --table, --csv, --tsat, --plot and --isotherm, run as a
+// separate program.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -284,6 +285,46 @@ TEST_F(SaturationOptions, OperandsMayBeginWithADash) {
   EXPECT_THAT(run("--temperature-unit C --csv --table -183.15:-183.15:1 " + nitrogen).out,
               HasSubstr("\n-183.15,3.6071257"));
   EXPECT_EQ(run("-- --log " + nitrogen).status, USAGE);  // "--log" is the fluid now
+}
+
+// The isotherm's rows, then the tie line of the exact solver (as --table
+// gives it) and the two areas, which agree with each other and with an
+// independent calculation (tests/diagram/maxwell_mpmath.py: 494.915883214
+// J/mol). The temperature is refused as the window refuses it.
+TEST_F(SaturationOptions, IsothermPrintsRowsThenMaxwellsConstruction) {
+  const CliRun iso = run("--csv --isotherm 90 " + nitrogen);
+  ASSERT_EQ(iso.status, COMPUTED) << iso.err;
+  const std::vector<std::string> lines = lines_of(iso.out);
+  ASSERT_GT(lines.size(), 200u);
+  EXPECT_EQ(lines[0], "volume,pressure");
+  EXPECT_EQ(split(lines[1], ',').size(), 2u);
+  ASSERT_EQ(lines[lines.size() - 3], "");
+  EXPECT_EQ(lines[lines.size() - 2], "saturation_pressure,liquid_volume,vapour_volume,liquid_area,vapour_area");
+  const std::vector<std::string> tie = split(lines.back(), ',');
+  ASSERT_EQ(tie.size(), 5u);
+  const std::vector<std::string> row = split(lines_of(run("--csv --table 90:90:1 " + nitrogen).out)[1], ',');
+  EXPECT_EQ(tie[0], row[4]);
+  EXPECT_EQ(tie[1], row[5]);
+  EXPECT_EQ(tie[2], row[6]);
+  const double liquid_area = *read_whole_number(tie[3]);
+  const double vapour_area = *read_whole_number(tie[4]);
+  EXPECT_NEAR(liquid_area / vapour_area, 1.0, 1e-9);
+  EXPECT_NEAR(liquid_area, 494.915883214, 1e-8);
+
+  EXPECT_THAT(run("--isotherm 90 " + nitrogen).out, HasSubstr("\n                bar          L/mol"));
+  EXPECT_THAT(run("--eos rk --isotherm 126.15 " + nitrogen).out,
+              HasSubstr("\nno saturation state: the temperature is not below the equation's"));
+  const CliRun refused = run("--isotherm 9x0 " + nitrogen);
+  EXPECT_EQ(refused.status, REFUSED);
+  EXPECT_EQ(refused.err, utf8(cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !\n">));
+  EXPECT_EQ(run("--isotherm 200 " + nitrogen).status, REFUSED);
+
+  const CliRun plot = run("--plot agua.png --isotherm 373.15 " + water);
+  ASSERT_EQ(plot.status, COMPUTED) << plot.err;
+  EXPECT_EQ(plot.out, "");
+  EXPECT_THAT(test::read_file(dir.file("agua.png")), StartsWith("\x89PNG"));
+  EXPECT_EQ(run("--isotherm 90 --table 80:90:5 " + nitrogen).status, USAGE);
+  EXPECT_EQ(run("--isotherm 90 " + nitrogen + "90").status, USAGE);
 }
 
 TEST_F(SaturationOptions, UsageErrorsOfTheNewOptions) {

@@ -93,11 +93,12 @@ TEST(ProgramResources, MainWindowStylesThatDecideBehaviour) {
 TEST(ProgramResources, MenuHoldsTheCommandsInOrder) {
   const MenuTemplate* menu = find_menu(program(), IDR_MAIN_MENU);
   ASSERT_NE(menu, nullptr);
-  EXPECT_THAT(menu_commands(*menu), ElementsAre(IDM_FLUID_EDITOR, IDM_UNITS, IDM_CALCULATE, IDM_EXIT,
-                                                IDM_ABOUT, IDM_HELP));
+  EXPECT_THAT(menu_commands(*menu), ElementsAre(IDM_FLUID_EDITOR, IDM_UNITS, IDM_CALCULATE, IDM_DIAGRAM,
+                                                IDM_EXIT, IDM_ABOUT, IDM_HELP));
   ASSERT_EQ(menu->items.size(), 2u);
   EXPECT_EQ(menu->items[0].text, "&Ferramentas");
-  EXPECT_EQ(menu->items[0].items[3].kind, MenuItemKind::separator);
+  EXPECT_EQ(menu->items[0].items[3].text, "&Diagrama");
+  EXPECT_EQ(menu->items[0].items[4].kind, MenuItemKind::separator);
   EXPECT_EQ(menu->items[1].items[2].text, "A&juda");
 }
 

@@ -28,7 +28,7 @@ constexpr int MODES[] = {IDC_EDITOR_ANTOINE, IDC_EDITOR_WAGNER, IDC_EDITOR_ENVEL
 std::string text_of(const quelrin::HeadlessDialog& editor, int id) { return editor.control(id)->text; }
 
 const std::vector<std::string>& list_of(const quelrin::HeadlessDialog& editor) {
-  return editor.control(IDC_EDITOR_FLUID_LIST)->entries;
+  return editor.control(IDC_EDITOR_FLUID_LIST)->list.entries();
 }
 
 // A number field's text as the editor must have read it: one whole finite
@@ -86,7 +86,7 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
     for (int id : FIELDS) typed.push_back(text_of(editor, id));
     // A longer name is kept cut to what the file can hold.
     const std::string name = typed[0].substr(0, quelrin::MAX_NAME_BYTES);
-    const int selected = editor.control(IDC_EDITOR_FLUID_LIST)->selection;
+    const int selected = editor.control(IDC_EDITOR_FLUID_LIST)->list.selection();
     require(selected >= 0 && list_of(editor)[selected] == name, "the added fluid is selected", name);
     editor.double_click(IDC_EDITOR_FLUID_LIST);
     require(text_of(editor, IDC_EDITOR_NAME) == name, "the added fluid shows its name", name);

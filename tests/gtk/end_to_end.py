@@ -280,6 +280,37 @@ def calculation_and_refusals(program):
     return main
 
 
+def diagram(program, main):
+    """Water at 373.15 K: the isotherm, on a log volume scale, and the
+    saturation curves, where the scale has no say."""
+    program.wait_window(MAIN_TITLE)
+    click(find(main, "edit-103"))
+    keys("ctrl+a")
+    type_text("373.15")
+    entries = drop_down_entries(main, "combo-102")
+    steps = entries.index("Água") - entries.index(find(main, "combo-102").name)
+    keys("shift+Tab", *(["Down"] * steps if steps > 0 else ["Up"] * -steps))  # on the fluid, to water
+    wait_for("water chosen", lambda: find(main, "combo-102").name == "Água")
+    menu(main, "Ferramentas", "menu-1090")
+    dialog = program.wait_window("Diagrama")
+    check("isotherm view first", find(dialog, "radio-501").getState().contains(pyatspi.STATE_CHECKED), True)
+    plot = find(dialog, "label-504")
+    check("plot size", tuple(plot.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))[2:], (628, 380))
+    screenshot("diagram-isotherm", "Diagrama")
+    log_scale = find(dialog, "check-503")
+    click(log_scale)
+    wait_for("log scale", lambda: log_scale.getState().contains(pyatspi.STATE_CHECKED))
+    time.sleep(0.2)
+    screenshot("diagram-isotherm-log", "Diagrama")
+    click(find(dialog, "radio-502"))
+    wait_for("scale disabled", lambda: not log_scale.getState().contains(pyatspi.STATE_SENSITIVE))
+    time.sleep(0.2)
+    screenshot("diagram-saturation", "Diagrama")
+    click(find(dialog, "button-1"))
+    program.wait_gone("Diagrama")
+    check("the window's results stay empty", text(find(main, "edit-104")), "")
+
+
 def fluid_by_typing(program, main):
     """Typing on the fluid drop-down, closed or open, selects as in Win32."""
     program.wait_window(MAIN_TITLE)  # the keyboard back from the About box
@@ -454,6 +485,7 @@ def first_run():
     program = Program(work, {"LC_ALL": "C.UTF-8"})
     programs.append(program)
     main = calculation_and_refusals(program)
+    diagram(program, main)
     about_box(program, main)
     fluid_by_typing(program, main)
     units(program, main, work)

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 
+#include "dialog/keyboard_navigation.hpp"
 #include "platform/gtk/builder_ids.hpp"
 #include "resources/resource_ids.h"
 #include "text/cp1252.hpp"
@@ -97,7 +98,7 @@ bool is_true(const std::string& value) {
 // The control kind a widget stands for, or nothing for a mere container.
 std::string kind_of(const UiObject& object) {
   const std::string& c = object.class_name;
-  if (c == "GtkLabel") return "static";
+  if (c == "GtkLabel" || c == "GtkDrawingArea") return "static";  // an owner-drawn one
   if (c == "GtkFrame") return "group box";
   if (c == "GtkButton") return is_true(property(object, "has-default")) ? "default push button" : "push button";
   if (c == "GtkRadioButton") return "radio button";
@@ -144,8 +145,7 @@ std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The radio button that starts the group of the template's control i.
 const ControlTemplate& group_leader(const DialogTemplate& dialog, std::size_t i) {
-  while (i > 0 && !dialog.controls[i].group_start) --i;
-  return dialog.controls[i];
+  return dialog.controls[group_around(dialog.controls, i).first];
 }
 
 void compare_control(const DialogTemplate& dialog, std::size_t index, const UiObject& widget,

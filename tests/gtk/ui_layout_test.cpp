@@ -44,7 +44,7 @@ std::string changed(std::string text, const std::string& from, const std::string
 
 TEST(GtkLayouts, EveryDialogAndTheMenuHoldWhatTheResourceScriptSays) {
   ASSERT_EQ(program_resources().error, "");
-  for (int id : {IDD_MAIN, IDD_ABOUT, IDD_EDITOR, IDD_UNITS}) {
+  for (int id : {IDD_MAIN, IDD_ABOUT, IDD_EDITOR, IDD_UNITS, IDD_DIAGRAM}) {
     EXPECT_THAT(dialog_layout_differences(dialog(id), read_layout(dialog_layout_file(id))), IsEmpty()) << id;
   }
   EXPECT_THAT(menu_layout_differences(menu(IDR_MAIN_MENU), read_layout(menu_layout_file(IDR_MAIN_MENU))), IsEmpty());
@@ -91,7 +91,7 @@ TEST(GtkLayouts, ChangedMenuItemsAreCaught) {
   EXPECT_THAT(menu_layout_differences(menu(IDR_MAIN_MENU), changed(layout, ">A_juda<", ">_Ajuda<")),
               ElementsAre("_Ajuda > item 3: text \"_Ajuda\", not \"A_juda\""));
   EXPECT_THAT(menu_layout_differences(menu(IDR_MAIN_MENU), changed(layout, "GtkSeparatorMenuItem", "GtkMenuItem")),
-              ElementsAre("_Ferramentas > item 4: another kind of item"));
+              ElementsAre("_Ferramentas > item 5: another kind of item"));
 }
 
 TEST(GtkLayouts, ABrokenFileIsReportedNotPassed) {

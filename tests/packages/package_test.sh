@@ -118,7 +118,7 @@ check "in the installation folder" same_text "${working_folder%/}" "$folder"
 # steps before, which have no display, are let end first.
 wineserver -w
 check "the installed program opens its main window and closes with Escape" \
-  timeout 120 tests/windows/with_display.sh "$PWD/build/screenshots/packages" bash -c '
+  timeout 120 tests/windows/with_display.sh "$work/screenshots" bash -c '
     cd "$1"
     wine "$2" & program=$!
     # "Quelrin - Pressão de Vapor", in a pattern of ASCII whatever the locale

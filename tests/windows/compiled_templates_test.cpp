@@ -96,7 +96,7 @@ void expect_control(HWND dialog, HWND window, const ControlTemplate& control) {
 }
 
 TEST(CompiledTemplates, RealDialogsHoldWhatTheHeadlessManagerReads) {
-  ASSERT_EQ(script().dialogs.size(), 4u);
+  ASSERT_EQ(script().dialogs.size(), 5u);
   for (const DialogTemplate& dialog_template : script().dialogs) {
     SCOPED_TRACE("dialog " + std::to_string(dialog_template.id));
     const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialog_template.id),

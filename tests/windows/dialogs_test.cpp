@@ -46,6 +46,32 @@ Expected compute(int fluid, int equation, std::string_view temperature, UnitPref
   return expected;
 }
 
+// How many pixels of the control show exactly that colour on the screen.
+int pixels_of(HWND control, COLORREF colour) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  const auto* pixel = static_cast<const DWORD*>(bits);
+  const int count = static_cast<int>(std::count_if(pixel, pixel + width * height,
+                                                   [&](DWORD p) { return (p & 0xFFFFFF) == wanted; }));
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
 class MainWindow : public RunningProgram {
  protected:
   void SetUp() override {
@@ -286,6 +312,35 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   EXPECT_EQ(read_file("dados.txt"), saved);
   EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(table));
   EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), find_fluid(table, cp1252<"Nitrogênio">));
+}
+
+// Water at 373.15 K from the menu: the isotherm painted with both areas in
+// their colours (on the log volume scale the liquid's is wide enough to
+// count), then the saturation curves, where the scale has no say.
+TEST_F(MainWindow, DiagramPaintsTheIsothermAndTheSaturationCurves) {
+  pick(window, IDC_FLUID_LIST, 0);  // Água
+  type(window, IDC_TEMPERATURE_EDIT, "373.15");
+  choose_menu_item(window, IDM_DIAGRAM);
+  const HWND diagram = wait_for_window(owner(), "Diagrama");
+  ASSERT_NE(diagram, nullptr);
+  EXPECT_TRUE(is_checked(diagram, IDC_DIAGRAM_ISOTHERM));
+  const HWND plot = GetDlgItem(diagram, IDC_DIAGRAM_PLOT);
+  const COLORREF liquid = RGB(140, 200, 250);
+  const COLORREF vapour = RGB(250, 190, 120);
+  ASSERT_TRUE(eventually([&] { return pixels_of(plot, vapour) > 1000; }));
+  save_screenshot(diagram, "diagram-isotherm");
+
+  click(diagram, IDC_DIAGRAM_LOG_VOLUME);
+  ASSERT_TRUE(eventually([&] { return pixels_of(plot, liquid) > 1000 && pixels_of(plot, vapour) > 1000; }));
+  save_screenshot(diagram, "diagram-isotherm-log");
+
+  click(diagram, IDC_DIAGRAM_SATURATION);
+  ASSERT_TRUE(eventually([&] { return !is_enabled(diagram, IDC_DIAGRAM_LOG_VOLUME); }));
+  ASSERT_TRUE(eventually([&] { return pixels_of(plot, vapour) == 0; }));
+  save_screenshot(diagram, "diagram-saturation");
+  press_key(owner(), VK_ESCAPE);
+  ASSERT_TRUE(wait_until_closed(diagram));
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), "");
 }
 
 }  // namespace

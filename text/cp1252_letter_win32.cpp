@@ -1,5 +1,5 @@
 // The Windows program's letter test: the dialog manager's own, in the
-// user's code page, which text/cp1252_letter.cpp reproduces elsewhere.
+// user's code page, which cp1252_letter.cpp reproduces elsewhere.
 #include <windows.h>
 
 #include "text/cp1252.hpp"

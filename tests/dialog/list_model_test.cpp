@@ -1,0 +1,83 @@
+// A list's entries and selection as a Win32 list box keeps them.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog/list_model.hpp"
+#include "tests/support/list_box_order.hpp"
+
+namespace quelrin {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(ListModel, ExactLookupIgnoresCaseOnlyAndFindsTheFirstMatch) {
+  ListModel list;
+  for (const char* name : {"nButano", "agua", "\xC1gua", "METANO", "Metano"}) list.add(name);
+  EXPECT_EQ(list.find_exact("n-butano"), -1);
+  EXPECT_EQ(list.find_exact("NBUTANO"), 0);
+  EXPECT_EQ(list.find_exact("\xE1gUA"), 2);
+  EXPECT_EQ(list.find_exact("AGUA"), 1);
+  EXPECT_EQ(list.find_exact("metano"), 3);
+  EXPECT_EQ(list.find_exact("Metan"), -1);
+}
+
+TEST(ListModel, UnsortedListsAppendAndSortedListsInsertWithTheSelectionFollowing) {
+  ListModel sorted(true);
+  EXPECT_EQ(sorted.add("Metano"), 0);
+  sorted.select(0);
+  EXPECT_EQ(sorted.add("Etano"), 0);
+  EXPECT_EQ(sorted.selection(), 1);
+  EXPECT_EQ(sorted.text(1), "Metano");
+  EXPECT_EQ(sorted.add("Zinco"), 2);
+  EXPECT_EQ(sorted.selection(), 1);
+
+  ListModel unsorted;
+  unsorted.add("Van der Waals");
+  EXPECT_EQ(unsorted.add("Peng-Robinson"), 1);
+}
+
+TEST(ListModel, SortedListReproducesTheListBoxOrderFromAnyInsertionOrder) {
+  for (const std::vector<std::string>& names :
+       {std::vector<std::string>(test::LIST_BOX_ORDER.rbegin(), test::LIST_BOX_ORDER.rend()),
+        test::shuffled_list_box_order()}) {
+    ListModel list(true);
+    for (const std::string& name : names) list.add(name);
+    EXPECT_EQ(list.entries(), test::LIST_BOX_ORDER);
+  }
+}
+
+TEST(ListModel, FillAndResetTakeTheEntriesAsGivenAndSelectNone) {
+  ListModel list(true);
+  list.add("Metano");
+  list.select(0);
+  list.fill({"Zinco", "Ar"});
+  EXPECT_THAT(list.entries(), ElementsAre("Zinco", "Ar"));
+  EXPECT_EQ(list.selection(), -1);
+  list.select(1);
+  list.reset();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.selection(), -1);
+}
+
+TEST(ListModel, DeletingTheSelectedEntryLeavesNoneSelectedAndOutOfRangeChangesNothing) {
+  ListModel list;
+  for (const char* name : {"A", "B", "C"}) list.add(name);
+  list.select(2);
+  list.remove(0);
+  EXPECT_EQ(list.selection(), 1);
+  list.remove(5);
+  list.remove(-1);
+  EXPECT_EQ(list.count(), 2);
+  list.remove(1);
+  EXPECT_EQ(list.selection(), -1);
+  list.select(0);
+  list.select(1);  // past the end
+  EXPECT_EQ(list.selection(), -1);
+  EXPECT_EQ(list.text(1), "");
+}
+
+}  // namespace
+}  // namespace quelrin
