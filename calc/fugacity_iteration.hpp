@@ -5,6 +5,7 @@
 
 #include "calc/calc_report.hpp"
 #include "fluids/fluid_record.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 
@@ -17,7 +18,7 @@ double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord&
 double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
 double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
 
-inline constexpr const char* NO_CONVERGENCE_NOTE = "Obs.: Sem convergência.";
+inline constexpr const char* NO_CONVERGENCE_NOTE = cp1252<"Obs.: Sem convergência.">;
 inline constexpr int MAX_ITERATIONS = 101;
 
 }  // namespace quelrin

@@ -7,6 +7,7 @@
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 #include "text/read_stream.hpp"
 
 namespace quelrin {
@@ -14,7 +15,7 @@ namespace quelrin {
 int read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
   std::FILE* file = std::fopen(DATABASE_FILE, "rb");
   if (!file) {
-    owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
+    owner.show_message({cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error});
     return 1;
   }
   std::string reason = "erro de leitura";
@@ -24,12 +25,12 @@ int read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
     parsed = read_rest(file, text) && parse_fluid_database(text, table, reason);
   } catch (const std::bad_alloc&) {
     std::fclose(file);
-    owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
+    owner.show_message({cp1252<"Não foi possível alocar memória!">, "Erro!", MessageIcon::error});
     return 1;
   }
   std::fclose(file);
   if (!parsed) {
-    owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
+    owner.show_message({cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error});
     return 1;
   }
   return 0;

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 
 inline constexpr int PRESSURE_UNIT_COUNT = 5;     // bar, atm, kPa, psi, mmHg
@@ -36,6 +38,6 @@ std::string_view pressure_suffix(int pressure_unit);  // "bar", "atm", "kPa", "p
 std::string_view pressure_label(int pressure_unit);
 std::string_view temperature_label(int temperature_unit);
 // The pressure label of a start-up that had to create prefs.dat.
-inline constexpr std::string_view FIRST_START_PRESSURE_LABEL = "Pressão de vapor (bar):";
+inline constexpr std::string_view FIRST_START_PRESSURE_LABEL = cp1252<"Pressão de vapor (bar):">;
 
 }  // namespace quelrin

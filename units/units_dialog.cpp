@@ -2,6 +2,7 @@
 #include "units/units_dialog.hpp"
 
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 #include "units/prefs_file.hpp"
 
 namespace quelrin {
@@ -46,7 +47,7 @@ int UnitsDialog::on_command(Dialog& dialog, int control_id, int) {
     prefs_.temperature_unit =
         checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT, prefs_.temperature_unit);
     if (!write_prefs_file(PREFS_FILE, prefs_)) {
-      dialog.show_message({"Não foi possível salvar o arquivo 'prefs.dat'.", "Erro!",
+      dialog.show_message({cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!",
                            MessageIcon::error});
     }
     dialog.end(0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 namespace {
 
@@ -43,7 +45,7 @@ TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
 }
 
 TEST(Units, SuffixesAndLabelsFollowTheIndices) {
-  const char* const temperature_suffixes[] = {"K", "R", "°C", "°F"};
+  const char* const temperature_suffixes[] = {"K", "R", cp1252<"°C">, cp1252<"°F">};
   const char* const pressure_suffixes[] = {"bar", "atm", "kPa", "psi", "mmHg"};
   for (int unit = 0; unit < TEMPERATURE_UNIT_COUNT; ++unit) {
     EXPECT_EQ(temperature_suffix(unit), temperature_suffixes[unit]);
@@ -52,9 +54,9 @@ TEST(Units, SuffixesAndLabelsFollowTheIndices) {
   }
   for (int unit = 0; unit < PRESSURE_UNIT_COUNT; ++unit) {
     EXPECT_EQ(pressure_suffix(unit), pressure_suffixes[unit]);
-    EXPECT_EQ(pressure_label(unit), "Pressão de Vapor (" + std::string(pressure_suffixes[unit]) + "):");
+    EXPECT_EQ(pressure_label(unit), cp1252<"Pressão de Vapor ("> + std::string(pressure_suffixes[unit]) + "):");
   }
-  EXPECT_EQ(FIRST_START_PRESSURE_LABEL, "Pressão de vapor (bar):");
+  EXPECT_EQ(FIRST_START_PRESSURE_LABEL, cp1252<"Pressão de vapor (bar):">);
 }
 
 }  // namespace
