@@ -10,6 +10,7 @@
 #include "fluids/fluid_loading.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 #include "units/unit_labels.hpp"
 #include "units/units_dialog.hpp"
 
@@ -123,7 +124,7 @@ void MainWindow::apply(Dialog& window, const CalcResult& result) {
 void MainWindow::run_fluid_editor(Dialog& window) {
   FluidEditor editor;
   if (window.run_child(IDD_EDITOR, editor) == -1) {
-    window.show_message({"Não foi possível criar o diálogo.", "Erro!", MessageIcon::error});
+    window.show_message({cp1252<"Não foi possível criar o diálogo.">, "Erro!", MessageIcon::error});
     return;
   }
 
@@ -153,8 +154,8 @@ void MainWindow::run_units_dialog(Dialog& window) {
 
 void MainWindow::open_help(Dialog& window) {
   if (window.open_document(HELP_FILE) == SHELL_FILE_NOT_FOUND) {
-    window.show_message({"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
-                         "pasta de Quelrin",
+    window.show_message({cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
+                         "pasta de Quelrin">,
                          "Erro:", MessageIcon::error});
   }
 }

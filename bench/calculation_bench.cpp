@@ -8,6 +8,7 @@
 #include "bench/shipped_fluids.hpp"
 #include "calc/calculation_request.hpp"
 #include "calc/recorded_report.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -30,7 +31,7 @@ void run_request(benchmark::State& state, const char* fluid_name, const char* te
                  " iterations");
 }
 
-void BM_RequestNitrogenAt90K(benchmark::State& state) { run_request(state, "Nitrogênio", "90"); }
+void BM_RequestNitrogenAt90K(benchmark::State& state) { run_request(state, cp1252<"Nitrogênio">, "90"); }
 void BM_RequestOctaneAt70PercentOfTc(benchmark::State& state) {
   run_request(state, "n-Octano", "398.118");  // 0.7 x 568.74 K
 }

@@ -11,6 +11,7 @@
 #include "bench/shipped_fluids.hpp"
 #include "calc/calculation_request.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -43,7 +44,7 @@ double thread_ns() {
 
 void BM_WindowRequestOverItsFloor(benchmark::State& state) {
   const FluidTable& fluids = bench::shipped_fluids();
-  const int index = bench::shipped_fluid_index("Nitrogênio");
+  const int index = bench::shipped_fluid_index(cp1252<"Nitrogênio">);
   const FluidRecord& nitrogen = fluids[static_cast<std::size_t>(index)];
   const UnitPrefs units;
   ReadingReport reading;

@@ -8,6 +8,7 @@
 #include "calc/cubic_solver.hpp"
 #include "calc/envelope_estimate.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/g_text.hpp"
 #include "text/number_text.hpp"
 
@@ -22,7 +23,7 @@ CalcResult stop(RequestOutcome outcome, Message message, bool clear_results) {
   return result;
 }
 
-const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning};
+const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning};
 
 // The temperature field's text read as the window reads it: its first
 // TEMPERATURE_TEXT_LIMIT characters, a letter or blank refused at its
@@ -36,8 +37,8 @@ std::optional<CalcResult> read_temperature_text(std::string_view temperature_tex
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
       CalcResult result = stop(RequestOutcome::invalid_character,
-                               {"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !",
-                                "Atenção!", MessageIcon::warning},
+                               {cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">,
+                                cp1252<"Atenção!">, MessageIcon::warning},
                                false);
       result.refused_position = static_cast<int>(i);
       return result;
@@ -65,11 +66,11 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
                                    std::string_view temperature_text, const UnitPrefs& units,
                                    CalcReport& report) {
   if (fluid_index < 0 || static_cast<std::size_t>(fluid_index) >= fluids.size()) {
-    return stop(RequestOutcome::no_fluid, {"Selecione um fluido!", "Atenção!", MessageIcon::warning},
+    return stop(RequestOutcome::no_fluid, {"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning},
                 false);
   }
   if (!equation) {
-    return stop(RequestOutcome::no_equation, {"Selecione um modelo!", "Atenção!", MessageIcon::warning},
+    return stop(RequestOutcome::no_equation, {"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning},
                 false);
   }
   const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
@@ -83,7 +84,7 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
   const double t_k = temperature_to_kelvin(t_unit, typed);
   if (!(t_k > 0.0)) {
     return stop(RequestOutcome::below_absolute_zero,
-                {"A temperatura deve estar acima do zero absoluto!", "Atenção!", MessageIcon::warning},
+                {"A temperatura deve estar acima do zero absoluto!", cp1252<"Atenção!">, MessageIcon::warning},
                 true);
   }
   if (!(fluid.tc_k > t_k)) {
@@ -91,7 +92,7 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
                 {"T maior que Tc de " + fluid.name + " ( Tc = " +
                      format_g(kelvin_to_temperature_unit(t_unit, fluid.tc_k)) +
                      std::string(temperature_suffix(t_unit)) + " )",
-                 "Atenção!", MessageIcon::error},
+                 cp1252<"Atenção!">, MessageIcon::error},
                 true);
   }
 

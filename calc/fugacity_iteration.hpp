@@ -6,6 +6,7 @@
 #include "calc/calc_report.hpp"
 #include "calc/equation_of_state.hpp"
 #include "fluids/fluid_record.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 
@@ -22,7 +23,7 @@ double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid
 using Iteration = double (*)(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
 Iteration iteration_for(EquationOfState equation);
 
-inline constexpr const char* NO_CONVERGENCE_NOTE = "Obs.: Sem convergência.";
+inline constexpr const char* NO_CONVERGENCE_NOTE = cp1252<"Obs.: Sem convergência.">;
 inline constexpr int MAX_ITERATIONS = 101;
 
 }  // namespace quelrin

@@ -19,6 +19,7 @@
 #include "cli/plot_file.hpp"
 #include "diagram/saturation_curves.hpp"
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -74,8 +75,8 @@ void draw_legend(const FluidRecord& fluid) {
   constexpr int ENTRIES = EQUATION_COUNT + 2;
   std::string texts[ENTRIES];
   for (const EquationOfState e : EQUATIONS) texts[list_index(e)] = equation_name(e);
-  texts[EQUATION_COUNT] = cp1252_to_utf8("Correlação (" + fluid.kind + ")");
-  texts[EQUATION_COUNT + 1] = cp1252_to_utf8("Iteração da janela (convergiu)");
+  texts[EQUATION_COUNT] = cp1252_to_utf8(cp1252<"Correlação ("> + fluid.kind + ")");
+  texts[EQUATION_COUNT + 1] = cp1252_to_utf8(cp1252<"Iteração da janela (convergiu)">);
   const char* text_pointers[ENTRIES];
   PLINT options[ENTRIES], colours[ENTRIES], styles[ENTRIES], symbol_numbers[ENTRIES];
   PLFLT widths[ENTRIES], symbol_scales[ENTRIES];
@@ -130,8 +131,8 @@ void draw_page(const PlotRequest& r, const FluidRecord& fluid, std::pair<double,
   const std::string t_label = cp1252_to_utf8(
       "Temperatura (" + std::string(temperature_suffix(r.units.temperature_unit)) + ")");
   const std::string p_label = cp1252_to_utf8(
-      "Pressão de vapor (" + std::string(pressure_suffix(r.units.pressure_unit)) + ")");
-  const std::string title = cp1252_to_utf8("Pressão de vapor: " + fluid.name);
+      cp1252<"Pressão de vapor ("> + std::string(pressure_suffix(r.units.pressure_unit)) + ")");
+  const std::string title = cp1252_to_utf8(cp1252<"Pressão de vapor: "> + fluid.name);
   pllab(t_label.c_str(), p_label.c_str(), title.c_str());
 }
 

@@ -7,6 +7,7 @@
 #include "calc/calculation_request.hpp"
 #include "diagram/isotherm.hpp"
 #include "diagram/plot_frame.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -82,7 +83,7 @@ PlotAxis volume_axis(double low, double high, bool log) {
 }
 
 PlotAxis pressure_axis(double low, double high, PressureUnit p_unit) {
-  PlotAxis y{"Pressão (" + std::string(pressure_suffix(p_unit)) + ")", 0.0, 0.0, false};
+  PlotAxis y{cp1252<"Pressão ("> + std::string(pressure_suffix(p_unit)) + ")", 0.0, 0.0, false};
   round_linear_range(low, high, y.from, y.to);
   return y;
 }
@@ -98,8 +99,8 @@ Drawing without_saturation(const FluidRecord& fluid, const DiagramView& view, co
   add_clipped_curve(d, isotherm_points(isotherm, volumes(x, b, {}), factor),
                     {{}, CURVE, 1.5, false, DrawingRole::curve, equation_name(view.equation)});
   add_note(d, {d.frame.right - 4.0, d.frame.top + 10.0},
-           above_critical ? "Sem estado de saturação: T acima da Tc da equação."
-                          : "Sem estado de saturação calculável nesta temperatura.",
+           above_critical ? cp1252<"Sem estado de saturação: T acima da Tc da equação.">
+                          : cp1252<"Sem estado de saturação calculável nesta temperatura.">,
            TextAnchor::end);
   return d;
 }
@@ -111,10 +112,10 @@ void add_legend(Drawing& d, bool window_marked) {
     Colour colour;
     const char* text;
   };
-  std::vector<Entry> entries = {{MarkerShape::square, TIE_LINE, "líquido e vapor saturados"},
+  std::vector<Entry> entries = {{MarkerShape::square, TIE_LINE, cp1252<"líquido e vapor saturados">},
                                 {MarkerShape::circle, POINT, "espinodais"},
                                 {MarkerShape::triangle_down, CURVE, "curva cortada"}};
-  if (window_marked) entries.push_back({MarkerShape::diamond, WINDOW_POINT, "pressão da janela"});
+  if (window_marked) entries.push_back({MarkerShape::diamond, WINDOW_POINT, cp1252<"pressão da janela">});
   const double left = d.frame.right - 92.0;
   double y = d.frame.bottom - 4.0 - (static_cast<double>(entries.size()) - 1.0) * (TEXT_SIZE + 2.0);
   for (const Entry& e : entries) {
@@ -150,7 +151,7 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, doub
   Drawing d = framed_drawing(width, height, x, pressure_axis(bottom, top, p_unit), title_of(fluid, view));
 
   d.areas.push_back(area(d, isotherm, s.liquid_volume, c.middle_volume, factor, LIQUID_AREA,
-                         "abaixo da linha (líquido)"));
+                         cp1252<"abaixo da linha (líquido)">));
   d.areas.push_back(area(d, isotherm, c.middle_volume, s.vapour_volume, factor, VAPOUR_AREA,
                          "acima da linha (vapor)"));
   const std::vector<double> v = volumes(
@@ -164,12 +165,12 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, doub
   d.lines.push_back({{to_control(d.frame, s.liquid_volume, p_sat), to_control(d.frame, s.vapour_volume, p_sat)},
                      TIE_LINE, 1.5, false, DrawingRole::tie_line, "Psat"});
 
-  add_marker(d, s.liquid_volume, p_sat, MarkerShape::square, TIE_LINE, "líquido saturado");
+  add_marker(d, s.liquid_volume, p_sat, MarkerShape::square, TIE_LINE, cp1252<"líquido saturado">);
   add_marker(d, s.vapour_volume, p_sat, MarkerShape::square, TIE_LINE, "vapor saturado");
-  add_marker(d, c.liquid_spinodal, p_min, MarkerShape::circle, POINT, "espinodal do líquido");
+  add_marker(d, c.liquid_spinodal, p_min, MarkerShape::circle, POINT, cp1252<"espinodal do líquido">);
   add_marker(d, c.vapour_spinodal, p_max, MarkerShape::circle, POINT, "espinodal do vapor");
   if (view.window_bar > 0.0) {
-    add_marker(d, x.to, view.window_bar * factor, MarkerShape::diamond, WINDOW_POINT, "pressão da janela");
+    add_marker(d, x.to, view.window_bar * factor, MarkerShape::diamond, WINDOW_POINT, cp1252<"pressão da janela">);
   }
 
   add_legend(d, view.window_bar > 0.0);

@@ -7,6 +7,7 @@
 #include "calc/saturation.hpp"
 #include "diagram/plot_frame.hpp"
 #include "diagram/saturation_curves.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -34,14 +35,14 @@ Drawing saturation_drawing(const FluidRecord& fluid, const DiagramView& view, do
   }
   PlotAxis x{"Temperatura (" + std::string(temperature_suffix(t_unit)) + ")", from, to, false};
   round_linear_range(from, to, x.from, x.to);
-  const PlotAxis y{"Pressão de vapor (" + std::string(pressure_suffix(p_unit)) + ")",
+  const PlotAxis y{cp1252<"Pressão de vapor ("> + std::string(pressure_suffix(p_unit)) + ")",
                    std::pow(10.0, std::floor(std::log10(low))), std::pow(10.0, std::ceil(std::log10(high))),
                    true};
-  Drawing d = framed_drawing(width, height, x, y, "Pressão de vapor: " + fluid.name);
+  Drawing d = framed_drawing(width, height, x, y, cp1252<"Pressão de vapor: "> + fluid.name);
 
   for (int i = 0; i <= EQUATION_COUNT; ++i) {
     const std::string name =
-        i < EQUATION_COUNT ? std::string(equation_name(EQUATIONS[i])) : "Correlação (" + fluid.kind + ")";
+        i < EQUATION_COUNT ? std::string(equation_name(EQUATIONS[i])) : cp1252<"Correlação ("> + fluid.kind + ")";
     Polyline line{{}, CURVE_COLOURS[i], 1.5, i == EQUATION_COUNT, DrawingRole::curve, name};
     for (std::size_t k = 0; k < curves[i].t.size(); ++k) {
       line.points.push_back(to_control(d.frame, curves[i].t[k], curves[i].p[k]));

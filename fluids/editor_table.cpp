@@ -4,6 +4,7 @@
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_loading.hpp"
 #include "fluids/fluid_names.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/replace_file.hpp"
 #include "resources/resource_ids.h"
 
@@ -46,16 +47,16 @@ bool save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::str
         known_text = text;
         return true;
       case GuardedReplace::changed:
-        if (!editor.ask_yes_no({"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
-                                "editor o abriu. Salvar assim mesmo e descartar essas alterações?",
-                                "Atenção!", MessageIcon::warning})) {
+        if (!editor.ask_yes_no({cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
+                                "editor o abriu. Salvar assim mesmo e descartar essas alterações?">,
+                                cp1252<"Atenção!">, MessageIcon::warning})) {
           return false;
         }
         discarded = std::move(found);
         expected = &discarded;
         break;
       case GuardedReplace::failed:
-        editor.show_message({"Não foi possível salvar o arquivo 'dados.txt'.", "Erro!", MessageIcon::error});
+        editor.show_message({cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!", MessageIcon::error});
         return false;
     }
   }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 #include "text/read_stream.hpp"
 
@@ -17,7 +18,7 @@ namespace {
 // Field names in file order, as the reasons for a malformed file show them.
 constexpr const char* FIELD_NAMES[] = {"nome",        "tipo",        "constante 1",
                                        "constante 2", "constante 3", "constante 4",
-                                       "Pc",          "Tc",          "fator acêntrico"};
+                                       "Pc",          "Tc",          cp1252<"fator acêntrico">};
 constexpr std::size_t FIELDS_PER_RECORD = std::size(FIELD_NAMES);
 
 // Closes the file it holds when it goes.
@@ -67,8 +68,8 @@ std::string store_field(FluidRecord& record, std::size_t field, std::string_view
     return {};
   }
   const std::optional<double> number = read_whole_number(token);
-  if (!number) return "não é um número";
-  if (!std::isfinite(*number)) return "não é um número finito";
+  if (!number) return cp1252<"não é um número">;
+  if (!std::isfinite(*number)) return cp1252<"não é um número finito">;
   switch (field) {
     case 6: record.pc_bar = *number; break;  // the file holds Pc before Tc
     case 7: record.tc_k = *number; break;
@@ -89,7 +90,7 @@ bool parse_fluid_database(std::string_view text, FluidTable& table, std::string&
   }
   const std::optional<std::size_t> count = read_count(*count_token);
   if (!count) {
-    reason = "contagem de registros inválida";
+    reason = cp1252<"contagem de registros inválida">;
     return false;
   }
 

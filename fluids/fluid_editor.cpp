@@ -5,6 +5,7 @@
 #include "fluids/editor_table.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 
@@ -61,15 +62,15 @@ int FluidEditor::on_close(Dialog& editor) {
 void FluidEditor::add_fluid(Dialog& editor) {
   switch (validate_editor_fields(editor)) {
     case FIELD_EMPTY:
-      editor.show_message({"Verifique existência de campos não preenchidos!", "Atenção!",
+      editor.show_message({cp1252<"Verifique existência de campos não preenchidos!">, cp1252<"Atenção!">,
                            MessageIcon::warning});
       return;
     case FIELD_REFUSED_CHARACTER:
-      editor.show_message({"Verifique entrada de caracteres inválidos!", "Atenção!",
+      editor.show_message({cp1252<"Verifique entrada de caracteres inválidos!">, cp1252<"Atenção!">,
                            MessageIcon::warning});
       return;
     case NAME_HOLDS_BLANK:
-      editor.show_message({"O nome do fluido não pode conter espaços!", "Atenção!",
+      editor.show_message({cp1252<"O nome do fluido não pode conter espaços!">, cp1252<"Atenção!">,
                            MessageIcon::warning});
       return;
     default:

@@ -6,6 +6,7 @@
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 
@@ -15,19 +16,19 @@ bool read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
   try {
     status = read_fluid_database_file(DATABASE_FILE, table, text, reason);
   } catch (const std::bad_alloc&) {
-    owner.show_message({"Não foi possível alocar memória!", "Erro!", MessageIcon::error});
+    owner.show_message({cp1252<"Não foi possível alocar memória!">, "Erro!", MessageIcon::error});
     return false;
   }
   switch (status) {
     case DatabaseFile::read:
       return true;
     case DatabaseFile::not_opened:
-      owner.show_message({"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error});
+      owner.show_message({cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error});
       return false;
     case DatabaseFile::malformed:
       break;
   }
-  owner.show_message({"Arquivo 'dados.txt' inválido: " + reason + ".", "Erro!", MessageIcon::error});
+  owner.show_message({cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error});
   return false;
 }
 

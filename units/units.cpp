@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 namespace {
 
@@ -10,17 +12,17 @@ namespace {
 constexpr double ZERO_CELSIUS_K = 273.15;
 
 constexpr std::array<std::string_view, TEMPERATURE_UNIT_COUNT> TEMPERATURE_SUFFIXES = {
-    "K", "R", "°C", "°F"};
+    "K", "R", cp1252<"°C">, cp1252<"°F">};
 constexpr std::array<std::string_view, PRESSURE_UNIT_COUNT> PRESSURE_SUFFIXES = {
     "bar", "atm", "kPa", "psi", "mmHg"};
 constexpr std::array<double, PRESSURE_UNIT_COUNT> PRESSURE_FACTORS = {
     1.0, 0.986923266716, 100.0, 14.503773773, 750.061682704};
 constexpr std::array<std::string_view, PRESSURE_UNIT_COUNT> PRESSURE_LABELS = {
-    "Pressão de Vapor (bar):", "Pressão de Vapor (atm):", "Pressão de Vapor (kPa):",
-    "Pressão de Vapor (psi):", "Pressão de Vapor (mmHg):"};
+    cp1252<"Pressão de Vapor (bar):">, cp1252<"Pressão de Vapor (atm):">, cp1252<"Pressão de Vapor (kPa):">,
+    cp1252<"Pressão de Vapor (psi):">, cp1252<"Pressão de Vapor (mmHg):">};
 constexpr std::array<std::string_view, TEMPERATURE_UNIT_COUNT> TEMPERATURE_LABELS = {
     "Entre com a temperatura (K):", "Entre com a temperatura (R):",
-    "Entre com a temperatura (°C):", "Entre com a temperatura (°F):"};
+    cp1252<"Entre com a temperatura (°C):">, cp1252<"Entre com a temperatura (°F):">};
 
 }  // namespace
 

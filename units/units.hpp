@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 
 // In the order of the units dialog's buttons and of prefs.dat's numbers.
@@ -45,6 +47,6 @@ std::string_view pressure_suffix(PressureUnit unit);  // "bar", "atm", "kPa", "p
 std::string_view pressure_label(PressureUnit unit);
 std::string_view temperature_label(TemperatureUnit unit);
 // The pressure label of a start-up that had to create prefs.dat.
-inline constexpr std::string_view FIRST_START_PRESSURE_LABEL = "Pressão de vapor (bar):";
+inline constexpr std::string_view FIRST_START_PRESSURE_LABEL = cp1252<"Pressão de vapor (bar):">;
 
 }  // namespace quelrin

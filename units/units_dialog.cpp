@@ -2,6 +2,7 @@
 #include "units/units_dialog.hpp"
 
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 #include "units/prefs_file.hpp"
 
 namespace quelrin {
@@ -49,7 +50,7 @@ int UnitsDialog::on_command(Dialog& dialog, int control_id, int) {
         temperature_unit_at(checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT))
             .value_or(prefs_.temperature_unit);
     if (!write_prefs_file(PREFS_FILE, prefs_)) {
-      dialog.show_message({"Não foi possível salvar o arquivo 'prefs.dat'.", "Erro!",
+      dialog.show_message({cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!",
                            MessageIcon::error});
     }
     dialog.end(0);

@@ -6,6 +6,7 @@
 #include "dialog/dialog_rules.hpp"
 #include "platform/gtk/gtk_dialog.hpp"
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -66,7 +67,7 @@ int GtkHost::run_message_box(Gtk::Window& owner, const Message& message, Gtk::Bu
   if (buttons == Gtk::BUTTONS_NONE) {
     // MB_YESNO: "Sim" first and default, as MessageBoxA has them.
     box.add_button(cp1252_to_utf8("_Sim"), Gtk::RESPONSE_YES);
-    box.add_button(cp1252_to_utf8("_Não"), Gtk::RESPONSE_NO);
+    box.add_button(cp1252_to_utf8(cp1252<"_Não">), Gtk::RESPONSE_NO);
     box.set_default_response(Gtk::RESPONSE_YES);
   }
   box.set_title(cp1252_to_utf8(message.title));

@@ -5,6 +5,7 @@
 #include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/app/program_fixture.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 namespace {
@@ -36,13 +37,13 @@ class EditorTableTest : public ProgramTest {
 
 TEST_F(EditorTableTest, ReadingPutsTheRecordsInTheListsOrder) {
   write_file("dados.txt",
-             "4\nmetano Envelope 0 0 0 0 1 190 0\nÁgua Envelope 0 0 0 0 1 647 0\n"
-             "Acetona Envelope 0 0 0 0 1 508 0\nn-Butano Envelope 0 0 0 0 1 425 0\n");
+             cp1252<"4\nmetano Envelope 0 0 0 0 1 190 0\nÁgua Envelope 0 0 0 0 1 647 0\n"
+             "Acetona Envelope 0 0 0 0 1 508 0\nn-Butano Envelope 0 0 0 0 1 425 0\n">);
   ASSERT_TRUE(load_fluids_for_editor(editor_, table_, known_text_));
   expect_in_step();
   EXPECT_EQ(table_[0].name, "Acetona");
   EXPECT_EQ(table_[0].tc_k, 508.0);
-  EXPECT_EQ(table_[1].name, "Água");
+  EXPECT_EQ(table_[1].name, cp1252<"Água">);
   EXPECT_EQ(table_[1].tc_k, 647.0);
   EXPECT_EQ(editor_.list_selection(IDC_EDITOR_FLUID_LIST), 0);
   EXPECT_EQ(editor_.get_text(IDC_EDITOR_CONSTANT_4, 8), "0");
@@ -51,7 +52,7 @@ TEST_F(EditorTableTest, ReadingPutsTheRecordsInTheListsOrder) {
 
 TEST_F(EditorTableTest, ReadingAManyNamedFileGivesTheOrderOfAddingEachName) {
   // Names that tie in the word sort (letter case, accents, marks) among many.
-  const char* const stems[] = {"agua", "AGUA", "Água", "água", "n-Butano", "nButano", "R-22", "R22", "Éter"};
+  const char* const stems[] = {"agua", "AGUA", cp1252<"Água">, cp1252<"água">, "n-Butano", "nButano", "R-22", "R22", cp1252<"Éter">};
   std::string file = "900\n";
   std::vector<std::string> names;
   for (int i = 0; i < 100; ++i) {

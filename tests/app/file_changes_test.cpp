@@ -4,12 +4,13 @@
 
 #include "resources/resource_ids.h"
 #include "tests/app/program_fixture.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 namespace {
 
 const char* const TWO_FLUIDS = "2\nZeta Antoine 4 1000 0 0 10 600 0.1\nAlfa Antoine 4 1000 0 0 10 600 0.1\n";
-const Message FILE_NOT_FOUND{"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error};
+const Message FILE_NOT_FOUND{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error};
 
 using FileChangesTest = ProgramTest;
 
@@ -50,7 +51,7 @@ TEST_F(FileChangesTest, FailedSaveKeepsTheFileAndTheEditorOpen) {
   });
   then([](HeadlessDialog& main) { main.press_escape(); });
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"Não foi possível salvar o arquivo 'dados.txt'.",
+  EXPECT_EQ(messages(), (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">,
                                                 "Erro!", MessageIcon::error}}));
   EXPECT_EQ(read_file("dados.txt"), TWO_FLUIDS);
   EXPECT_EQ(bench_.user.seen, (std::vector<int>{IDD_MAIN, IDD_EDITOR, IDD_EDITOR, IDD_MAIN}));
@@ -69,8 +70,8 @@ TEST_F(FileChangesTest, PrefsDeletedWhileRunningIsRecreatedButTheUnitsStayUntilO
     units.click(IDC_UNITS_CANCEL);
   });
   then([](HeadlessDialog& main) {
-    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), "Pressão de Vapor (kPa):");
-    EXPECT_EQ(main.get_text(IDC_TEMPERATURE_LABEL, 64), "Entre com a temperatura (°F):");
+    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), cp1252<"Pressão de Vapor (kPa):">);
+    EXPECT_EQ(main.get_text(IDC_TEMPERATURE_LABEL, 64), cp1252<"Entre com a temperatura (°F):">);
     main.type(IDC_TEMPERATURE_EDIT, "620.33");  // 600 K, the fluid's Tc
     main.click(IDOK);
   });
@@ -78,7 +79,7 @@ TEST_F(FileChangesTest, PrefsDeletedWhileRunningIsRecreatedButTheUnitsStayUntilO
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(read_file("prefs.dat"), "0 0");
   ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages()[0].text, "T maior que Tc de Zeta ( Tc = 620.33°F )");
+  EXPECT_EQ(messages()[0].text, cp1252<"T maior que Tc de Zeta ( Tc = 620.33°F )">);
 }
 
 TEST_F(FileChangesTest, UnwritablePrefsAreReportedAndTheChoiceStillHolds) {
@@ -91,11 +92,11 @@ TEST_F(FileChangesTest, UnwritablePrefsAreReportedAndTheChoiceStillHolds) {
     units.press_enter();
   });
   then([](HeadlessDialog& main) {
-    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), "Pressão de Vapor (psi):");
+    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), cp1252<"Pressão de Vapor (psi):">);
     main.press_escape();
   });
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(messages(), (std::vector<Message>{{"Não foi possível salvar o arquivo 'prefs.dat'.",
+  EXPECT_EQ(messages(), (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">,
                                                 "Erro!", MessageIcon::error}}));
   EXPECT_EQ(read_file("prefs.dat"), "0 0");
 }
@@ -105,7 +106,7 @@ TEST_F(FileChangesTest, PrefsThatCannotBeOpenedAreLeftAloneAndTheDefaultsHoldFor
   // Links in a circle: there, yet no one can open it, not even the superuser.
   std::filesystem::create_symlink("prefs.dat", "prefs.dat");
   then([](HeadlessDialog& main) {
-    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), "Pressão de Vapor (bar):");
+    EXPECT_EQ(main.get_text(IDC_PRESSURE_LABEL, 64), cp1252<"Pressão de Vapor (bar):">);
     EXPECT_EQ(main.get_text(IDC_TEMPERATURE_LABEL, 64), "Entre com a temperatura (K):");
     main.click(IDM_UNITS);
   });

@@ -1,9 +1,9 @@
 // The help's page of messages lists every message the program can show, and
 // none it no longer has. The program's messages are read from its sources:
 // each is written where it is shown as {text, title} or {text, title,
-// MessageIcon::...}, the text a string literal, or literals joined by + with
-// values; the page's messages are the first cells of its table, a value
-// written in italics.
+// MessageIcon::...}, the text a string literal (cp1252<"..."> where it holds
+// accents), or literals joined by + with values; the page's messages are the
+// first cells of its table, a value written in italics.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -38,6 +38,21 @@ struct Token {
   std::string text;  // a literal's contents, unescaped, or the token itself
   bool literal;
 };
+
+// The wrapper of the program's Portuguese texts, cp1252<"...">, taken off its literals.
+std::vector<Token> unwrapped(const std::vector<Token>& tokens) {
+  std::vector<Token> plain;
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    const bool wrapper = !tokens[k].literal && tokens[k].text == "cp1252" && k + 2 < tokens.size() &&
+                         tokens[k + 1].text == "<" && tokens[k + 2].literal;
+    if (!wrapper) {
+      plain.push_back(tokens[k]);
+      continue;
+    }
+    for (k += 2; k < tokens.size() && tokens[k].literal; ++k) plain.push_back(tokens[k]);
+  }
+  return plain;
+}
 
 // C++ source as string literals and other tokens; comments, character
 // literals and preprocessor lines dropped.
@@ -80,7 +95,7 @@ std::vector<Token> tokens_of(const std::string& source) {
       line_start = false;
     }
   }
-  return tokens;
+  return unwrapped(tokens);
 }
 
 bool opens(const Token& t) { return !t.literal && (t.text == "(" || t.text == "{" || t.text == "["); }

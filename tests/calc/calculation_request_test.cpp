@@ -8,6 +8,7 @@
 
 #include "calc/correlations.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 #include "calc/recorded_report.hpp"
 #include "tests/support/sample_fluids.hpp"
@@ -19,9 +20,9 @@ constexpr int NITROGEN = 0;
 constexpr int ANTOINE = 1;  // Tc 600 K, log10(P / bar) = 4 - 1000 / (T / K)
 constexpr int UNREACHABLE = 2;  // its estimate, 100 bar, gives no three roots at 90 K
 
-const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning};
+const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning};
 const Message INVALID_CHARACTER{
-    "Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !", "Atenção!",
+    cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">, cp1252<"Atenção!">,
     MessageIcon::warning};
 
 class CalculationRequest : public testing::Test {
@@ -48,7 +49,7 @@ class CalculationRequest : public testing::Test {
 };
 
 TEST_F(CalculationRequest, EmptyTextOrOneWithoutDigitsAsksForATemperature) {
-  for (const char* text : {"", "-", ".", "+,", "°"}) {
+  for (const char* text : {"", "-", ".", "+,", cp1252<"°">}) {
     const CalcResult result = run(text);
     EXPECT_EQ(result.outcome, RequestOutcome::no_temperature) << text;
     EXPECT_EQ(result.message, NO_TEMPERATURE) << text;
@@ -59,7 +60,7 @@ TEST_F(CalculationRequest, EmptyTextOrOneWithoutDigitsAsksForATemperature) {
 
 TEST_F(CalculationRequest, LetterOrBlankIsRefusedAtItsPosition) {
   const std::pair<const char*, int> cases[] = {{"1e3", 1}, {"   ", 0}, {"9 0", 1}, {"90\t", 2},
-                                                {"9á", 1},   {"-é", 1},  {"12ª", 2}};
+                                                {cp1252<"9á">, 1},   {cp1252<"-é">, 1},  {cp1252<"12ª">, 2}};
   for (const auto& [text, position] : cases) {
     const CalcResult result = run(text);
     EXPECT_EQ(result.outcome, RequestOutcome::invalid_character) << text;
@@ -74,7 +75,7 @@ TEST_F(CalculationRequest, DecimalCommaAndTrailingPunctuationReadAsAtof) {
   units.temperature_unit = TemperatureUnit::celsius;
   EXPECT_EQ(run("25,5", ANTOINE).estimate_text, antoine_estimate_at(298.65));
   EXPECT_EQ(run("1,5.2", ANTOINE).estimate_text, antoine_estimate_at(274.65));
-  EXPECT_EQ(run("25°", ANTOINE).estimate_text, antoine_estimate_at(298.15));
+  EXPECT_EQ(run(cp1252<"25°">, ANTOINE).estimate_text, antoine_estimate_at(298.15));
   EXPECT_EQ(run("25%/*", ANTOINE).estimate_text, antoine_estimate_at(298.15));
 }
 
@@ -98,7 +99,7 @@ TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
   for (const char* text : {"-300", "0", "-0,0"}) {
     const CalcResult result = run(text);
     EXPECT_EQ(result.outcome, RequestOutcome::below_absolute_zero) << text;
-    EXPECT_EQ(result.message, (Message{"A temperatura deve estar acima do zero absoluto!", "Atenção!",
+    EXPECT_EQ(result.message, (Message{"A temperatura deve estar acima do zero absoluto!", cp1252<"Atenção!">,
                                        MessageIcon::warning}));
     EXPECT_TRUE(result.clear_results);
   }
@@ -110,21 +111,21 @@ TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
 TEST_F(CalculationRequest, TcItselfIsRefusedWithTcInTheUsersUnit) {
   const std::pair<TemperatureUnit, const char*> cases[] = {{TemperatureUnit::kelvin, "126.2K"},
                                                            {TemperatureUnit::rankine, "227.16R"},
-                                                           {TemperatureUnit::celsius, "-146.95°C"},
-                                                           {TemperatureUnit::fahrenheit, "-232.51°F"}};
+                                                           {TemperatureUnit::celsius, cp1252<"-146.95°C">},
+                                                           {TemperatureUnit::fahrenheit, cp1252<"-232.51°F">}};
   for (const auto& [unit, shown] : cases) {
     units.temperature_unit = unit;
     const CalcResult result = run(unit == TemperatureUnit::kelvin ? "126.2" : "1000");
     EXPECT_EQ(result.outcome, RequestOutcome::not_below_critical) << shown;
-    EXPECT_EQ(result.message, (Message{"T maior que Tc de Nitrogênio ( Tc = " + std::string(shown) + " )",
-                                       "Atenção!", MessageIcon::error}));
+    EXPECT_EQ(result.message, (Message{cp1252<"T maior que Tc de Nitrogênio ( Tc = "> + std::string(shown) + " )",
+                                       cp1252<"Atenção!">, MessageIcon::error}));
     EXPECT_TRUE(result.clear_results);
   }
   expect_report_untouched();
 }
 
 TEST_F(CalculationRequest, CompletedRunShowsThePressureAndTheEstimate) {
-  fluids[NITROGEN] = test::make_fluid("Nitrogênio", "Wagner", {-6.09676, 1.1367, -1.04072, -1.93306},
+  fluids[NITROGEN] = test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {-6.09676, 1.1367, -1.04072, -1.93306},
                                       126.2, 33.9961, 0.0372);  // the shipped record
   const CalcResult result = run("90");
   RecordedReport direct;
@@ -166,14 +167,14 @@ TEST_F(CalculationRequest, MissingFluidOrEquationStopsBeforeAnythingElse) {
   for (int fluid : {-1, 3}) {
     const CalcResult result = run("", fluid);
     EXPECT_EQ(result.outcome, RequestOutcome::no_fluid);
-    EXPECT_EQ(result.message, (Message{"Selecione um fluido!", "Atenção!", MessageIcon::warning}));
+    EXPECT_EQ(result.message, (Message{"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning}));
     EXPECT_FALSE(result.clear_results);
     EXPECT_EQ(result.result_text, "");
   }
   {
     const CalcResult result = run("90", NITROGEN, std::nullopt);
     EXPECT_EQ(result.outcome, RequestOutcome::no_equation);
-    EXPECT_EQ(result.message, (Message{"Selecione um modelo!", "Atenção!", MessageIcon::warning}));
+    EXPECT_EQ(result.message, (Message{"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning}));
   }
   expect_report_untouched();
 }

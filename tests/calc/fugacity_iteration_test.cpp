@@ -13,6 +13,7 @@
 #include "calc/recorded_report.hpp"
 #include "calc/fugacity_iteration.hpp"
 #include "tests/support/sample_fluids.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -92,7 +93,7 @@ TEST(FugacityIteration, StartFarAboveStopsAtTheFirstCubicWithAnEmptyLog) {
     EXPECT_EQ(report.selected, -1);
     EXPECT_EQ(report.note, "");
     ASSERT_EQ(report.messages.size(), 1u);
-    EXPECT_EQ(report.messages[0].text, "Provável causa: raízes complexas.");
+    EXPECT_EQ(report.messages[0].text, cp1252<"Provável causa: raízes complexas.">);
   }
 }
 
@@ -126,7 +127,7 @@ TEST(FugacityIteration, SlowRunNearTcStopsAfter101IterationsWithTheNote) {
   // 1e-8 tolerance (found by scanning T and the start).
   RecordedReport report;
   const double p = iterate_redlich_kwong(126.0, 33.72, test::nitrogen(), report);
-  EXPECT_EQ(report.note, "Obs.: Sem convergência.");
+  EXPECT_EQ(report.note, cp1252<"Obs.: Sem convergência.">);
   EXPECT_EQ(report.log.size(), 101u);
   EXPECT_EQ(report.selected, 100);
   EXPECT_NEAR(p, 33.73, 0.05);

@@ -20,6 +20,7 @@
 #include "tests/support/sample_fluids.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -238,7 +239,7 @@ TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
   ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, 5.6468474573948, fluid_named("Etileno"), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 7.9025001699893088e-161, 1.0, 1e-12);
-  ASSERT_EQ(solve_saturation(EquationOfState::redlich_kwong, 4.15, fluid_named("Nitrogênio"), state),
+  ASSERT_EQ(solve_saturation(EquationOfState::redlich_kwong, 4.15, fluid_named(cp1252<"Nitrogênio">), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 6.7123110122260988e-246, 1.0, 1e-12);
 
@@ -341,8 +342,8 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
 // these by far more than 1e-9.
 TEST(SaturationReference, PressuresComputedApartFromTheProgramAgree) {
   // Critical constants and acentric factors as data/dados.txt ships them.
-  const FluidRecord nitrogen = test::make_fluid("Nitrogênio", "Wagner", {}, 126.2, 33.9961, 0.0372);
-  const FluidRecord water = test::make_fluid("Água", "Wagner", {}, 647.35, 221.223, 0.344292);
+  const FluidRecord nitrogen = test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {}, 126.2, 33.9961, 0.0372);
+  const FluidRecord water = test::make_fluid(cp1252<"Água">, "Wagner", {}, 647.35, 221.223, 0.344292);
   struct Reference {
     EquationOfState equation;
     const FluidRecord& fluid;

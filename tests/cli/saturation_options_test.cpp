@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/support/calc_program.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/number_text.hpp"
 
 namespace quelrin {
@@ -46,8 +47,8 @@ std::vector<std::string> lines_of(const std::string& out) {
 
 class SaturationOptions : public testing::Test, protected test::CalcProgram {
  protected:
-  const std::string water = "'" + utf8("Água") + "' ";
-  const std::string nitrogen = "'" + utf8("Nitrogênio") + "' ";
+  const std::string water = "'" + utf8(cp1252<"Água">) + "' ";
+  const std::string nitrogen = "'" + utf8(cp1252<"Nitrogênio">) + "' ";
 
   // The value of a "key: value" line.
   static std::string field(const std::string& out, const std::string& key) {
@@ -97,7 +98,7 @@ TEST_F(SaturationOptions, CsvRowsHoldTheWindowsResultBesideTheExactState) {
 // the table as in the window.
 TEST_F(SaturationOptions, UnconvergedRowsCarryTheWindowsNote) {
   const std::string ethane = "--eos pr --table 79.4070809478102:79.4070809478102:1 Etano";
-  const std::string note = utf8("Obs.: Sem convergência.");
+  const std::string note = utf8(cp1252<"Obs.: Sem convergência.">);
   EXPECT_EQ(field(run("--eos pr Etano 79.4070809478102").out, "note"), note);
   const std::vector<std::string> csv = lines_of(run("--csv " + ethane).out);
   ASSERT_EQ(csv.size(), 2u);
@@ -120,7 +121,7 @@ TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
                             " *temperature +estimate +pressure +iterations +saturation_pressure "
                             "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt  note"));
   EXPECT_THAT(lines[1],
-              testing::MatchesRegex(utf8(" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C")));
+              testing::MatchesRegex(utf8(cp1252<" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C">)));
   // The note stands unpadded after the numbers; "°" takes two bytes.
   const std::size_t width = lines[0].size() - std::string("  note").size();
   for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), width + (i == 1 ? 2 : 0));
@@ -156,7 +157,7 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   const std::string pressure = split(lines_of(table.out)[1], ',')[4];
   const CliRun tsat = run("--tsat " + pressure + " " + water);
   ASSERT_EQ(tsat.status, COMPUTED) << tsat.err;
-  EXPECT_THAT(tsat.out, StartsWith(utf8("fluid: Água\nequation: Peng-Robinson\ntemperature: ")));
+  EXPECT_THAT(tsat.out, StartsWith(utf8(cp1252<"fluid: Água\nequation: Peng-Robinson\ntemperature: ">)));
   EXPECT_NEAR(*read_whole_number(field(tsat.out, "temperature")), 373.15, 1e-9);
 
   const CliRun celsius =
@@ -315,7 +316,7 @@ TEST_F(SaturationOptions, IsothermPrintsRowsThenMaxwellsConstruction) {
               HasSubstr("\nno saturation state: the temperature is not below the equation's"));
   const CliRun refused = run("--isotherm 9x0 " + nitrogen);
   EXPECT_EQ(refused.status, REFUSED);
-  EXPECT_EQ(refused.err, utf8("Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !\n"));
+  EXPECT_EQ(refused.err, utf8(cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !\n">));
   EXPECT_EQ(run("--isotherm 200 " + nitrogen).status, REFUSED);
 
   const CliRun plot = run("--plot agua.png --isotherm 373.15 " + water);

@@ -9,6 +9,7 @@
 
 #include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -52,7 +53,7 @@ const ControlTemplate& control(const DialogTemplate& dialog, int id) {
 
 TEST(ProgramResources, MainWindowListsItsControlsInTabOrder) {
   const DialogTemplate& main = program_dialog(IDD_MAIN);
-  EXPECT_EQ(main.caption, "Quelrin - Pressão de Vapor");
+  EXPECT_EQ(main.caption, cp1252<"Quelrin - Pressão de Vapor">);
   EXPECT_EQ(main.class_name, "Ruzav");
   EXPECT_EQ(main.menu_id, IDR_MAIN_MENU);
   EXPECT_EQ(main.font_name, "Helv");
@@ -71,7 +72,7 @@ TEST(ProgramResources, MainWindowListsItsControlsInTabOrder) {
                           std::pair(-1, K::static_text), std::pair(110, K::static_text),
                           std::pair(107, K::static_text), std::pair(106, K::static_text)));
   EXPECT_THAT(texts(main), ElementsAre("Calcula", "Sair", "Sobre", "", "", "", "", "", "Escolha o modelo:",
-                                       "Selecione o fluido:", "", "Iterações (fugacidade vapor e líquido):",
+                                       "Selecione o fluido:", "", cp1252<"Iterações (fugacidade vapor e líquido):">,
                                        "", "", ""));
 }
 
@@ -103,14 +104,14 @@ TEST(ProgramResources, MenuHoldsTheCommandsInOrder) {
 
 TEST(ProgramResources, UnitsDialogHasTwoRadioGroups) {
   const DialogTemplate& units = program_dialog(IDD_UNITS);
-  EXPECT_EQ(units.caption, "Configuração de Unidades");
+  EXPECT_EQ(units.caption, cp1252<"Configuração de Unidades">);
   std::vector<int> group_starts;
   for (const ControlTemplate& c : units.controls) {
     if (c.group_start) group_starts.push_back(c.id);
     EXPECT_EQ(c.tab_stop, c.kind != ControlKind::group_box) << c.id;
   }
   EXPECT_THAT(group_starts, ElementsAre(IDC_PRESSURE_BAR, IDC_TEMPERATURE_K));
-  EXPECT_EQ(control(units, IDC_TEMPERATURE_C).text, "°C");
+  EXPECT_EQ(control(units, IDC_TEMPERATURE_C).text, cp1252<"°C">);
   EXPECT_EQ(units.controls.front().kind, ControlKind::default_push_button);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 namespace {
 
@@ -16,12 +18,12 @@ FluidTable named(std::initializer_list<const char*> names) {
 }
 
 TEST(FindFluid, SameLetterCaseWinsOverAnEarlierMatchIgnoringCase) {
-  const FluidTable table = named({"agua", "Água", "AGUA", "ÁGUA"});
+  const FluidTable table = named({"agua", cp1252<"Água">, "AGUA", cp1252<"ÁGUA">});
   EXPECT_EQ(find_fluid(table, "AGUA"), 2);
   EXPECT_EQ(find_fluid(table, "agua"), 0);
   EXPECT_EQ(find_fluid(table, "Agua"), 0);
-  EXPECT_EQ(find_fluid(table, "ÁGUA"), 3);
-  EXPECT_EQ(find_fluid(table, "água"), 1);
+  EXPECT_EQ(find_fluid(table, cp1252<"ÁGUA">), 3);
+  EXPECT_EQ(find_fluid(table, cp1252<"água">), 1);
   EXPECT_EQ(find_fluid(table, "aguas"), -1);
   EXPECT_EQ(find_fluid(FluidTable{}, ""), -1);
 }
@@ -29,11 +31,11 @@ TEST(FindFluid, SameLetterCaseWinsOverAnEarlierMatchIgnoringCase) {
 // A name equal to an entry but for letter case goes before the first such
 // entry the list box's search meets: here each time at the top of its group.
 TEST(SortAsListed, GivesTheOrderOfAddingTheNamesOneByOne) {
-  FluidTable table = named({"Zinco", "AGUA", "Ar", "agua", "Água", "Agua"});
+  FluidTable table = named({"Zinco", "AGUA", "Ar", "agua", cp1252<"Água">, "Agua"});
   sort_as_listed(table);
   std::vector<std::string> names;
   for (const FluidRecord& fluid : table) names.push_back(fluid.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"Agua", "agua", "AGUA", "Água", "Ar", "Zinco"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Agua", "agua", "AGUA", cp1252<"Água">, "Ar", "Zinco"}));
 }
 
 }  // namespace

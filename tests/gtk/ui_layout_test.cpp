@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "tests/gtk/ui_layout.hpp"
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 namespace {
@@ -62,11 +63,11 @@ TEST(GtkLayouts, ChangedTextsAndCaptionsAreCaught) {
   EXPECT_THAT(dialog_layout_differences(dialog(IDD_MAIN), changed(main, ">Escolha o modelo:<", ">Escolha o modelo<")),
               ElementsAre("static \"Escolha o modelo:\": missing",
                           "static \"Escolha o modelo\": no such control in the template"));
-  EXPECT_THAT(dialog_layout_differences(dialog(IDD_MAIN), changed(main, utf8("Pressão de Vapor<"), "Pressao de Vapor<")),
-              ElementsAre(utf8("dialog-100: caption \"Quelrin - Pressao de Vapor\", not \"Quelrin - Pressão de Vapor\"")));
+  EXPECT_THAT(dialog_layout_differences(dialog(IDD_MAIN), changed(main, utf8(cp1252<"Pressão de Vapor<">), "Pressao de Vapor<")),
+              ElementsAre(utf8(cp1252<"dialog-100: caption \"Quelrin - Pressao de Vapor\", not \"Quelrin - Pressão de Vapor\"">)));
   const std::string units = read_layout(dialog_layout_file(IDD_UNITS));
-  EXPECT_THAT(dialog_layout_differences(dialog(IDD_UNITS), changed(units, utf8(">°F<"), ">F<")),
-              ElementsAre(utf8("radio-412: text \"F\", not \"°F\"")));
+  EXPECT_THAT(dialog_layout_differences(dialog(IDD_UNITS), changed(units, utf8(cp1252<">°F<">), ">F<")),
+              ElementsAre(utf8(cp1252<"radio-412: text \"F\", not \"°F\"">)));
 }
 
 TEST(GtkLayouts, ChangedKindsStatesAndGroupsAreCaught) {

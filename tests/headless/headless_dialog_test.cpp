@@ -11,6 +11,7 @@
 #include "headless_fixture.hpp"
 #include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -55,9 +56,9 @@ using Text = OpenDialog;
 
 TEST_F(Text, GetTextKeepsRoomForTheTerminator) {
   HeadlessDialog& main = open(IDD_MAIN);
-  main.set_text(IDC_TEMPERATURE_EDIT, "Nitrogênio");
+  main.set_text(IDC_TEMPERATURE_EDIT, cp1252<"Nitrogênio">);
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 5), "Nitr");
-  EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 11), "Nitrogênio");
+  EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 11), cp1252<"Nitrogênio">);
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 1), "");
   EXPECT_EQ(main.get_text(IDC_TEMPERATURE_EDIT, 0), "");
 }

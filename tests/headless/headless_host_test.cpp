@@ -7,6 +7,7 @@
 #include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "tests/support/temp_dir.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin {
 namespace {
@@ -54,13 +55,13 @@ TEST_F(Host, UnknownTemplatesCannotBeCreated) {
 
 TEST_F(Host, DialogEndedWhileOpeningNeverWaitsForTheUser) {
   main.opening = [](Dialog& dialog) {
-    dialog.show_message(Message{"Arquivo não encontrado.", "Erro!", MessageIcon::error});
+    dialog.show_message(Message{cp1252<"Arquivo não encontrado.">, "Erro!", MessageIcon::error});
     dialog.end(1);
   };
   EXPECT_EQ(bench.host.run_dialog(IDD_MAIN, main), 1);
   EXPECT_THAT(bench.user.seen, IsEmpty());
   EXPECT_THAT(bench.observer.messages,
-              ElementsAre(Message{"Arquivo não encontrado.", "Erro!", MessageIcon::error}));
+              ElementsAre(Message{cp1252<"Arquivo não encontrado.">, "Erro!", MessageIcon::error}));
 }
 
 TEST_F(Host, ShellOpensOnlyDocumentsThatExist) {

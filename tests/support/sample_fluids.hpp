@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fluids/fluid_record.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 
@@ -24,7 +25,7 @@ inline FluidRecord make_fluid(std::string name, std::string kind, std::array<dou
 // Nitrogen's critical constants and acentric factor (Reid, Prausnitz and
 // Poling's table), without a correlation of its own.
 inline FluidRecord nitrogen() {
-  return make_fluid("Nitrogênio", "Envelope", {}, 126.2, 33.98, 0.037);
+  return make_fluid(cp1252<"Nitrogênio">, "Envelope", {}, 126.2, 33.98, 0.037);
 }
 
 // log10(P / bar) = 4 - 1000 / (T / K): 100 bar at 500 K by hand.

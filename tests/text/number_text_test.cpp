@@ -14,6 +14,8 @@
 #include <random>
 #include <string>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 namespace {
 
@@ -25,7 +27,7 @@ const double FORMAT_SAMPLES[] = {0.0,     -0.0,        1.0,      0.1,       1e-0
                                  std::numeric_limits<double>::quiet_NaN()};
 
 const char* const LEADING_SAMPLES[] = {"90",   " 12.5abc", "-3",   "+4",  ".5",   "5.",   "-.5",
-                                       "1.5.2", "25°",     "1,5",  "",    "-",    ".",    "+-5",
+                                       "1.5.2", cp1252<"25°">,     "1,5",  "",    "-",    ".",    "+-5",
                                        "--5",  "1e3",      "1e",   "1e+", "2E-2x", "1e999", "-1e999",
                                        "1e-999", "\t\n7",  "0.000000000000000000000000001"};
 
@@ -150,7 +152,7 @@ TEST_F(DecimalCommaLocale, NumbersStillUseThePoint) {
   EXPECT_EQ(format_g(1.5), "1.5");
   EXPECT_EQ(format_g(123456789.0), "1.23457e+08");
   EXPECT_EQ(format_g_exact(0.1 + 0.2), "0.30000000000000004");
-  EXPECT_EQ(read_leading_number("25.5°"), 25.5);
+  EXPECT_EQ(read_leading_number(cp1252<"25.5°">), 25.5);
   EXPECT_EQ(read_leading_number("1,5"), 1.0);
   EXPECT_EQ(read_whole_number("221.223"), 221.223);
   EXPECT_FALSE(read_whole_number("221,223"));

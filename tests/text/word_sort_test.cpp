@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/list_box_order.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/word_sort.hpp"
 
 namespace quelrin {
@@ -29,10 +30,10 @@ TEST(WordSort, HyphensAndApostrophesOnlyBreakTies) {
 }
 
 TEST(WordSort, AccentsCountAfterTheBaseLetterAndCaseNotAtAll) {
-  EXPECT_LT(word_sort_compare("agua", "Água"), 0);
-  EXPECT_LT(word_sort_compare("Água", "aguas"), 0);
-  EXPECT_EQ(word_sort_compare("ÁGUA", "água"), 0);
-  EXPECT_EQ(word_sort_compare("Œuvre", "oeuvre"), 0);
+  EXPECT_LT(word_sort_compare("agua", cp1252<"Água">), 0);
+  EXPECT_LT(word_sort_compare(cp1252<"Água">, "aguas"), 0);
+  EXPECT_EQ(word_sort_compare(cp1252<"ÁGUA">, cp1252<"água">), 0);
+  EXPECT_EQ(word_sort_compare(cp1252<"Œuvre">, "oeuvre"), 0);
 }
 
 // Positions a real sorted list box gave (Wine's): a name equal but for
@@ -47,7 +48,7 @@ TEST(WordSort, InsertPositionIsWhereTheListBoxSearchStops) {
   EXPECT_EQ(list_box_insert_position(Names{"ab"}, "a-b"), 1);
   EXPECT_EQ(list_box_insert_position(Names{"ab"}, "AB"), 0);
   EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, "Zz"), static_cast<int>(test::LIST_BOX_ORDER.size()));
-  EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, "Água-x"), 13);
+  EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, cp1252<"Água-x">), 13);
 }
 
 TEST(WordSort, ListBoxOrderIsThatOfAddingTheNamesOneByOne) {
@@ -68,7 +69,7 @@ TEST(WordSort, SymbolsComeBeforeDigitsBeforeLetters) {
   EXPECT_LT(word_sort_compare("9", "a"), 0);
   EXPECT_LT(word_sort_compare("a b", "ab"), 0);
   EXPECT_LT(word_sort_compare("", "_"), 0);
-  EXPECT_LT(word_sort_compare("z", "µ"), 0);  // a Greek letter, after the Latin ones
+  EXPECT_LT(word_sort_compare("z", cp1252<"µ">), 0);  // a Greek letter, after the Latin ones
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/cp1252_literal.hpp"
+
 namespace quelrin {
 namespace {
 
@@ -44,7 +46,7 @@ TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
 }
 
 TEST(Units, SuffixesAndLabelsFollowTheIndices) {
-  const char* const temperature_suffixes[] = {"K", "R", "°C", "°F"};
+  const char* const temperature_suffixes[] = {"K", "R", cp1252<"°C">, cp1252<"°F">};
   const char* const pressure_suffixes[] = {"bar", "atm", "kPa", "psi", "mmHg"};
   for (int index = 0; index < TEMPERATURE_UNIT_COUNT; ++index) {
     const TemperatureUnit unit = *temperature_unit_at(index);
@@ -55,11 +57,11 @@ TEST(Units, SuffixesAndLabelsFollowTheIndices) {
   for (int index = 0; index < PRESSURE_UNIT_COUNT; ++index) {
     const PressureUnit unit = *pressure_unit_at(index);
     EXPECT_EQ(pressure_suffix(unit), pressure_suffixes[index]);
-    EXPECT_EQ(pressure_label(unit), "Pressão de Vapor (" + std::string(pressure_suffixes[index]) + "):");
+    EXPECT_EQ(pressure_label(unit), cp1252<"Pressão de Vapor ("> + std::string(pressure_suffixes[index]) + "):");
   }
   EXPECT_FALSE(pressure_unit_at(PRESSURE_UNIT_COUNT));
   EXPECT_FALSE(temperature_unit_at(-1));
-  EXPECT_EQ(FIRST_START_PRESSURE_LABEL, "Pressão de vapor (bar):");
+  EXPECT_EQ(FIRST_START_PRESSURE_LABEL, cp1252<"Pressão de vapor (bar):">);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "fluids/fluid_names.hpp"
 #include "resources/resource_ids.h"
 #include "tests/windows/running_program.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 namespace {
@@ -112,7 +113,7 @@ TEST_F(MainWindow, OpensAsItsTemplateAndStartUpDescribe) {
   EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(parse(shipped_database())));
   EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), 0);
   // A first start creates the preferences and says so with a lower-case v.
-  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), "Pressão de vapor (bar):");
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), cp1252<"Pressão de vapor (bar):">);
   EXPECT_EQ(item_text(window, IDC_TEMPERATURE_LABEL), "Entre com a temperatura (K):");
   EXPECT_EQ(read_file("prefs.dat"), "0 0");
   EXPECT_EQ(focused_id(owner()), IDOK);
@@ -142,21 +143,21 @@ TEST_F(MainWindow, EnterInTheTemperatureFieldCalculatesAndEscapeQuits) {
 }
 
 TEST_F(MainWindow, RefusalsShowTheirMessageAndSelectTheBadCharacter) {
-  EXPECT_EQ(refusal(""), (Message{"Entre com algum valor de temperatura!", "Atenção!", MessageIcon::warning}));
+  EXPECT_EQ(refusal(""), (Message{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning}));
 
-  const Message invalid{"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !", "Atenção!",
+  const Message invalid{cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">, cp1252<"Atenção!">,
                         MessageIcon::warning};
   EXPECT_EQ(refusal("1e3", "temperature-refused"), invalid);
   EXPECT_TRUE(focus_comes_to(IDC_TEMPERATURE_EDIT));
   EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(1, 2));
   EXPECT_EQ(refusal("  "), invalid);
   EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(0, 1));
-  EXPECT_EQ(refusal("25ç"), invalid);
+  EXPECT_EQ(refusal(cp1252<"25ç">), invalid);
   EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(2, 3));
 
   const Expected too_hot = compute(0, 0, "5000", {});
   ASSERT_TRUE(too_hot.result.message);
-  EXPECT_EQ(too_hot.result.message->text, "T maior que Tc de Água ( Tc = 647.35K )");
+  EXPECT_EQ(too_hot.result.message->text, cp1252<"T maior que Tc de Água ( Tc = 647.35K )">);
   EXPECT_EQ(refusal("5000"), too_hot.result.message);
   EXPECT_EQ(list_entries(window, IDC_ITERATION_LOG), std::vector<std::string>{});
   EXPECT_EQ(item_text(window, IDC_PRESSURE_EDIT), "");
@@ -164,7 +165,7 @@ TEST_F(MainWindow, RefusalsShowTheirMessageAndSelectTheBadCharacter) {
 
 TEST_F(MainWindow, UnitsDialogChangesTheUnitsAndTheLabels) {
   choose_menu_item(window, IDM_UNITS);
-  const HWND units = wait_for_window(owner(), "Configuração de Unidades");
+  const HWND units = wait_for_window(owner(), cp1252<"Configuração de Unidades">);
   ASSERT_NE(units, nullptr);
   EXPECT_TRUE(is_checked(units, IDC_PRESSURE_BAR));
   EXPECT_TRUE(is_checked(units, IDC_TEMPERATURE_K));
@@ -185,8 +186,8 @@ TEST_F(MainWindow, UnitsDialogChangesTheUnitsAndTheLabels) {
   // radio button all the same, being the default.
   press_key(owner(), VK_RETURN);
   ASSERT_TRUE(wait_until_closed(units));
-  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), "Pressão de Vapor (kPa):");
-  EXPECT_EQ(item_text(window, IDC_TEMPERATURE_LABEL), "Entre com a temperatura (°C):");
+  EXPECT_EQ(item_text(window, IDC_PRESSURE_LABEL), cp1252<"Pressão de Vapor (kPa):">);
+  EXPECT_EQ(item_text(window, IDC_TEMPERATURE_LABEL), cp1252<"Entre com a temperatura (°C):">);
   EXPECT_EQ(read_file("prefs.dat"), "2 2");
 
   type(window, IDC_TEMPERATURE_EDIT, "25,5");
@@ -208,7 +209,7 @@ TEST_F(MainWindow, AboutBoxEndsWithEnterAndHelpNeedsItsFile) {
 
   choose_menu_item(window, IDM_HELP);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na pasta de Quelrin",
+            (Message{cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na pasta de Quelrin">,
                      "Erro:", MessageIcon::error}));
 
   close_box(window);
@@ -233,7 +234,7 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // selected where it stands.
   click(editor, IDC_EDITOR_ADD);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{"Verifique existência de campos não preenchidos!", "Atenção!", MessageIcon::warning}));
+            (Message{cp1252<"Verifique existência de campos não preenchidos!">, cp1252<"Atenção!">, MessageIcon::warning}));
   EXPECT_TRUE(focus_comes_to(IDC_EDITOR_NAME));
   type(editor, IDC_EDITOR_NAME, "Zinco");
   type(editor, IDC_EDITOR_CONSTANT_1, "4,1");
@@ -244,7 +245,7 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   type(editor, IDC_EDITOR_ACENTRIC, "0.3");
   click(editor, IDC_EDITOR_ADD);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{"Verifique entrada de caracteres inválidos!", "Atenção!", MessageIcon::warning}));
+            (Message{cp1252<"Verifique entrada de caracteres inválidos!">, cp1252<"Atenção!">, MessageIcon::warning}));
   EXPECT_TRUE(focus_comes_to(IDC_EDITOR_CONSTANT_2));
   EXPECT_EQ(edit_selection(editor, IDC_EDITOR_CONSTANT_2), std::make_pair(1, 2));
   EXPECT_EQ(item_text(editor, IDC_EDITOR_CONSTANT_1), "4.1");
@@ -280,9 +281,9 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // fluids; "Não" leaves its file, "Sim" writes the editor's.
   const std::string theirs = "1\nOutro Envelope 0 0 0 0 40 300 0.1\n";
   write_file("dados.txt", theirs);
-  const Message question{"O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
-                         "Salvar assim mesmo e descartar essas alterações?",
-                         "Atenção!", MessageIcon::warning};
+  const Message question{cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
+                         "Salvar assim mesmo e descartar essas alterações?">,
+                         cp1252<"Atenção!">, MessageIcon::warning};
   click(editor, IDC_EDITOR_SAVE);
   EXPECT_EQ(answer_question(owner(), false, "question-file-changed"), question);
   EXPECT_EQ(read_file("dados.txt"), theirs);
@@ -311,7 +312,7 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   ASSERT_TRUE(wait_until_closed(editor));
   EXPECT_EQ(read_file("dados.txt"), saved);
   EXPECT_EQ(list_entries(window, IDC_FLUID_LIST), names_of(table));
-  EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), find_fluid(table, "Nitrogênio"));
+  EXPECT_EQ(list_selection(window, IDC_FLUID_LIST), find_fluid(table, cp1252<"Nitrogênio">));
 }
 
 // Water at 373.15 K from the menu: the isotherm painted with both areas in

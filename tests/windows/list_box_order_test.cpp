@@ -17,6 +17,7 @@
 #include "resources/resource_ids.h"
 #include "tests/support/list_box_order.hpp"
 #include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
 #include "text/word_sort.hpp"
 
 namespace quelrin::test {
@@ -78,12 +79,12 @@ TEST_F(EditorListBox, NamesAddedOneByOneGoWhereThePortableOrderPutsThem) {
 
 TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
   const int agua = find_exact("agua");
-  const int accented = find_exact("Água");
+  const int accented = find_exact(cp1252<"Água">);
   ASSERT_GE(agua, 0);
   ASSERT_GE(accented, 0);
   EXPECT_NE(agua, accented);
-  EXPECT_EQ(find_exact("ÁGUA"), accented);
-  EXPECT_EQ(find_exact("áGUA"), accented);
+  EXPECT_EQ(find_exact(cp1252<"ÁGUA">), accented);
+  EXPECT_EQ(find_exact(cp1252<"áGUA">), accented);
   EXPECT_EQ(find_exact("n-butano"), find_exact("n-Butano"));
   EXPECT_NE(find_exact("n-butano"), find_exact("nButano"));
   EXPECT_EQ(find_exact("Agu"), LB_ERR);
@@ -92,7 +93,7 @@ TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
 // Distinct names of letters with and without accents, digits, hyphens and
 // apostrophes, none equal to another but for letter case.
 std::vector<std::string> many_names(std::size_t count, unsigned seed) {
-  static const char* const PIECES[] = {"a", "Á", "b", "é", "E", "n-", "o", "Ó", "R-", "22", "x", "'s", "ç", "Z"};
+  static const char* const PIECES[] = {"a", cp1252<"Á">, "b", cp1252<"é">, "E", "n-", "o", cp1252<"Ó">, "R-", "22", "x", "'s", cp1252<"ç">, "Z"};
   std::mt19937 random(seed);
   std::uniform_int_distribution<std::size_t> piece(0, std::size(PIECES) - 1);
   std::uniform_int_distribution<int> length(3, 8);

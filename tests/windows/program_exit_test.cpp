@@ -10,6 +10,7 @@
 #include "tests/support/temp_dir.hpp"
 #include "tests/windows/running_program.hpp"
 #include "tests/windows/screen_user.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 namespace {
@@ -49,7 +50,7 @@ class StartedProgram : public testing::Test {
 TEST_F(StartedProgram, WithoutTheDatabaseSaysSoAndExitsWithOne) {
   ASSERT_TRUE(start());
   EXPECT_EQ(acknowledge_message(owner(), "database-missing"),
-            (Message{"Arquivo 'dados.txt' não encontrado.", "Atenção!", MessageIcon::error}));
+            (Message{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error}));
   EXPECT_EQ(exit_code(), 1);
 }
 

@@ -13,10 +13,11 @@
 
 #include "tests/support/temp_dir.hpp"
 #include "tests/windows/screen_user.hpp"
+#include "text/cp1252_literal.hpp"
 
 namespace quelrin::test {
 
-inline constexpr char MAIN_CAPTION[] = "Quelrin - Pressão de Vapor";
+inline constexpr const char* MAIN_CAPTION = cp1252<"Quelrin - Pressão de Vapor">;
 
 // The database the program ships with.
 std::string shipped_database();
