@@ -95,15 +95,16 @@ void MainWindow::show_diagram(Dialog& window) {
   const std::optional<EquationOfState> equation =
       equation_at(window.list_selection(IDC_EQUATION_LIST));
   RecordedReport report;
-  const CalcResult result =
-      run_calculation_request(fluids_, fluid_index, equation,
-                              window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM), prefs_, report);
+  const CalcResult result = run_calculation_request(
+      fluids_, fluid_index, equation, window.get_text(IDC_TEMPERATURE_EDIT, TEMPERATURE_ROOM),
+      prefs_, report);
   if (result.stopped()) {
     apply(window, result);
     return;
   }
   const bool converged = !is_saturation_error(result.pressure_bar) && report.note.empty();
-  const DiagramView view{*equation, result.t_k, converged ? result.pressure_bar : 0.0, false, prefs_};
+  const DiagramView view{*equation, result.t_k, converged ? result.pressure_bar : 0.0, false,
+                         prefs_};
   DiagramDialog diagram(fluids_[static_cast<std::size_t>(fluid_index)], view);
   window.run_child(IDD_DIAGRAM, diagram);
 }
@@ -154,9 +155,10 @@ void MainWindow::run_units_dialog(Dialog& window) {
 
 void MainWindow::open_help(Dialog& window) {
   if (window.open_document(HELP_FILE) == SHELL_FILE_NOT_FOUND) {
-    window.show_message({cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
-                         "pasta de Quelrin">,
-                         "Erro:", MessageIcon::error});
+    window.show_message(
+        {cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na "
+                "pasta de Quelrin">,
+         "Erro:", MessageIcon::error});
   }
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calc/calculation_request.hpp"
-#include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
+#include "fluids/fluid_record.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {

@@ -13,9 +13,7 @@ void WindowReport::append_fugacities(double phi_v, double phi_l) {
 
 void WindowReport::select_log_line(int index) { window_.list_select(IDC_ITERATION_LOG, index); }
 
-void WindowReport::set_note(std::string_view note) {
-  window_.set_text(IDC_CONVERGENCE_NOTE, note);
-}
+void WindowReport::set_note(std::string_view note) { window_.set_text(IDC_CONVERGENCE_NOTE, note); }
 
 void WindowReport::show_message(const Message& message) { window_.show_message(message); }
 

@@ -23,15 +23,19 @@ void run_request(benchmark::State& state, const char* fluid_name, const char* te
   const UnitPrefs units;
   RecordedReport report;
   for (auto _ : state) {
-    CalcResult result = run_calculation_request(fluids, fluid, equation, temperature_text, units, report);
+    CalcResult result =
+        run_calculation_request(fluids, fluid, equation, temperature_text, units, report);
     benchmark::DoNotOptimize(result);
   }
-  if (report.log.empty() || !report.note.empty()) state.SkipWithError("the request did not converge");
+  if (report.log.empty() || !report.note.empty())
+    state.SkipWithError("the request did not converge");
   state.SetLabel(std::string(equation_name(equation)) + ", " + std::to_string(report.log.size()) +
                  " iterations");
 }
 
-void BM_RequestNitrogenAt90K(benchmark::State& state) { run_request(state, cp1252<"Nitrogênio">, "90"); }
+void BM_RequestNitrogenAt90K(benchmark::State& state) {
+  run_request(state, cp1252<"Nitrogênio">, "90");
+}
 void BM_RequestOctaneAt70PercentOfTc(benchmark::State& state) {
   run_request(state, "n-Octano", "398.118");  // 0.7 x 568.74 K
 }

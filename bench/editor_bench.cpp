@@ -10,12 +10,12 @@
 #include <random>
 #include <string>
 
+#include "dialog/program_resources.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_editor.hpp"
 #include "fluids/fluid_names.hpp"
 #include "platform/headless/headless_dialog.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
@@ -46,7 +46,9 @@ std::string generated_database(FileOrder order) {
 // Presses "Salvar", then "Sair".
 class SaveAndLeave : public HeadlessUser {
  public:
-  void act(HeadlessDialog& top) override { top.click(saved_++ == 0 ? IDC_EDITOR_SAVE : IDC_EDITOR_EXIT); }
+  void act(HeadlessDialog& top) override {
+    top.click(saved_++ == 0 ? IDC_EDITOR_SAVE : IDC_EDITOR_EXIT);
+  }
   bool answer(const Message&) override { std::abort(); }
 
  private:
@@ -61,7 +63,8 @@ class NoObserver : public HeadlessObserver {
 };
 
 void BM_EditorOpenAndSave(benchmark::State& state) {
-  const auto folder = std::filesystem::temp_directory_path() / ("quelrin-bench-" + std::to_string(::getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("quelrin-bench-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(folder);
@@ -79,7 +82,11 @@ void BM_EditorOpenAndSave(benchmark::State& state) {
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_EditorOpenAndSave)->Arg(SORTED)->Arg(SHUFFLED)->Arg(REVERSED)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorOpenAndSave)
+    ->Arg(SORTED)
+    ->Arg(SHUFFLED)
+    ->Arg(REVERSED)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quelrin

@@ -13,10 +13,10 @@
 
 #include "bench/shipped_fluids.hpp"
 #include "calc/calculation_request.hpp"
-#include "calc/saturation.hpp"
-#include "calc/reduced_saturation.hpp"
-#include "calc/superancillary.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "calc/reduced_saturation.hpp"
+#include "calc/saturation.hpp"
+#include "calc/superancillary.hpp"
 
 namespace quelrin {
 namespace {
@@ -86,7 +86,8 @@ void BM_SaturationPolished(benchmark::State& state) {
 // Clenshaw's recurrence over the 17 numbers of the first Peng-Robinson piece
 // (what they are does not change the cost), at x from the temperature.
 void BM_ChebyshevBareLoop(benchmark::State& state) {
-  const double* c = SUPERANCILLARY_CURVES[table_row(EquationFamily::peng_robinson)].pieces[0].powers;
+  const double* c =
+      SUPERANCILLARY_CURVES[table_row(EquationFamily::peng_robinson)].pieces[0].powers;
   per_request(state, [c](const Request& r) {
     const double x = (2.0 * r.t_k - 1000.0) / 1000.0;
     double b1 = 0.0;

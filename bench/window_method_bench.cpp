@@ -59,8 +59,8 @@ void BM_WindowRequestOverItsFloor(benchmark::State& state) {
   for (auto _ : state) {
     const double start = thread_ns();
     for (int i = 0; i < ROUNDS; ++i) {
-      CalcResult result =
-          run_calculation_request(fluids, index, EquationOfState::peng_robinson, "90", units, reading);
+      CalcResult result = run_calculation_request(fluids, index, EquationOfState::peng_robinson,
+                                                  "90", units, reading);
       benchmark::DoNotOptimize(result);
     }
     const double middle = thread_ns();

@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "calc/correlations.hpp"
-#include "text/cp1252.hpp"
 #include "calc/cubic_solver.hpp"
 #include "calc/envelope_estimate.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "text/cp1252.hpp"
 #include "text/cp1252_literal.hpp"
 #include "text/g_text.hpp"
 #include "text/number_text.hpp"
@@ -23,7 +23,8 @@ CalcResult stop(RequestOutcome outcome, Message message, bool clear_results) {
   return result;
 }
 
-const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning};
+const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">,
+                             MessageIcon::warning};
 
 // The temperature field's text read as the window reads it: its first
 // TEMPERATURE_TEXT_LIMIT characters, a letter or blank refused at its
@@ -36,10 +37,11 @@ std::optional<CalcResult> read_temperature_text(std::string_view temperature_tex
   }
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (is_cp1252_letter(text[i]) || is_c_space(text[i])) {
-      CalcResult result = stop(RequestOutcome::invalid_character,
-                               {cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">,
-                                cp1252<"Atenção!">, MessageIcon::warning},
-                               false);
+      CalcResult result =
+          stop(RequestOutcome::invalid_character,
+               {cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">,
+                cp1252<"Atenção!">, MessageIcon::warning},
+               false);
       result.refused_position = static_cast<int>(i);
       return result;
     }
@@ -66,12 +68,12 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
                                    std::string_view temperature_text, const UnitPrefs& units,
                                    CalcReport& report) {
   if (fluid_index < 0 || static_cast<std::size_t>(fluid_index) >= fluids.size()) {
-    return stop(RequestOutcome::no_fluid, {"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning},
-                false);
+    return stop(RequestOutcome::no_fluid,
+                {"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning}, false);
   }
   if (!equation) {
-    return stop(RequestOutcome::no_equation, {"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning},
-                false);
+    return stop(RequestOutcome::no_equation,
+                {"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning}, false);
   }
   const FluidRecord& fluid = fluids[static_cast<std::size_t>(fluid_index)];
 
@@ -84,13 +86,14 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
   const double t_k = temperature_to_kelvin(t_unit, typed);
   if (!(t_k > 0.0)) {
     return stop(RequestOutcome::below_absolute_zero,
-                {"A temperatura deve estar acima do zero absoluto!", cp1252<"Atenção!">, MessageIcon::warning},
+                {"A temperatura deve estar acima do zero absoluto!", cp1252<"Atenção!">,
+                 MessageIcon::warning},
                 true);
   }
   if (!(fluid.tc_k > t_k)) {
     return stop(RequestOutcome::not_below_critical,
-                {"T maior que Tc de " + fluid.name + " ( Tc = " +
-                     format_g(kelvin_to_temperature_unit(t_unit, fluid.tc_k)) +
+                {"T maior que Tc de " + fluid.name +
+                     " ( Tc = " + format_g(kelvin_to_temperature_unit(t_unit, fluid.tc_k)) +
                      std::string(temperature_suffix(t_unit)) + " )",
                  cp1252<"Atenção!">, MessageIcon::error},
                 true);
@@ -113,7 +116,8 @@ CalcResult run_calculation_request(const FluidTable& fluids, int fluid_index,
   // "Valor por %s: %g %s." formed in place.
   const std::string_view suffix = pressure_suffix(p_unit);
   const std::string_view estimate_number(
-      number, static_cast<std::size_t>(write_g(number, bar_to_pressure_unit(p_unit, p0_bar)) - number));
+      number,
+      static_cast<std::size_t>(write_g(number, bar_to_pressure_unit(p_unit, p0_bar)) - number));
   std::string& estimate = result.estimate_text;
   estimate.reserve(16 + fluid.kind.size() + estimate_number.size() + suffix.size());
   estimate.append("Valor por ").append(fluid.kind).append(": ").append(estimate_number);

@@ -9,8 +9,8 @@
 
 #include "calc/calc_report.hpp"
 #include "calc/equation_of_state.hpp"
-#include "text/message.hpp"
 #include "fluids/fluid_record.hpp"
+#include "text/message.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {

@@ -18,7 +18,8 @@ double estimate_antoine(double t_k, const FluidRecord& fluid) {
 double estimate_wagner(double t_k, const FluidRecord& fluid) {
   const auto& [a, b, c, d] = fluid.constants;
   const double tau = 1.0 - t_k / fluid.tc_k;
-  const double s = a * tau + b * std::pow(tau, 1.5) + c * std::pow(tau, 3.0) + d * std::pow(tau, 6.0);
+  const double s =
+      a * tau + b * std::pow(tau, 1.5) + c * std::pow(tau, 3.0) + d * std::pow(tau, 6.0);
   return fluid.pc_bar * std::exp(s / (1.0 - tau));
 }
 

@@ -33,7 +33,7 @@ CubicParameters cubic_parameters(EquationOfState equation, double t_k, const Flu
     case EquationOfState::redlich_kwong:
       return {0.42748 * std::pow(R, 2.0) * std::pow(f.tc_k, 2.5) / f.pc_bar,
               0.00720868017 * f.tc_k / f.pc_bar};  // 0.0867 R
-    default:  // Van der Waals
+    default:                                       // Van der Waals
       return {27.0 * std::pow(R, 2.0) * std::pow(f.tc_k, 2.0) / (64.0 * f.pc_bar),
               R * f.tc_k / (8.0 * f.pc_bar)};
   }

@@ -18,7 +18,8 @@ struct CubicParameters {
 CubicParameters cubic_parameters(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 // a_T of the parameters at T: a itself but for Redlich-Kwong, a / sqrt(T).
-inline double attraction_at(EquationOfState equation, double t_k, const CubicParameters& parameters) {
+inline double attraction_at(EquationOfState equation, double t_k,
+                            const CubicParameters& parameters) {
   return equation == EquationOfState::redlich_kwong ? parameters.a / std::sqrt(t_k) : parameters.a;
 }
 

@@ -27,7 +27,8 @@ void solve_cubic(const CubicCoefficients& coefficients, CalcReport& report, Cubi
   const double q_cubed = std::pow(q, 3.0);
   const double discriminant = q_cubed + std::pow(r, 2.0);
   if (!(discriminant < 0.0)) {
-    report.show_message({cp1252<"Provável causa: raízes complexas.">, "Erro iterativo:", MessageIcon::error});
+    report.show_message(
+        {cp1252<"Provável causa: raízes complexas.">, "Erro iterativo:", MessageIcon::error});
     roots.vapour = SATURATION_ERROR;
     return;
   }

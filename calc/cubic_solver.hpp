@@ -12,7 +12,9 @@ namespace quelrin {
 // number counts the same wherever it is tested.
 inline constexpr double SATURATION_ERROR = -1.0;
 
-inline bool is_saturation_error(double value) { return value == SATURATION_ERROR || std::isnan(value); }
+inline bool is_saturation_error(double value) {
+  return value == SATURATION_ERROR || std::isnan(value);
+}
 
 // Z^3 + c1 Z^2 + c2 Z + c3 = 0; c0 (always 1) is never read.
 struct CubicCoefficients {

@@ -26,11 +26,9 @@ double estimate_envelope(double t_k, const FluidRecord& fluid) {
 
   // Lowest power first; the quartic in v is monic.
   const double coefficients[QUARTIC + 1] = {
-      4.0 * b - 2.0 * a / rt,
-      2.0 * std::pow(b, 2.0) + 2.0 * a * b / rt,
+      4.0 * b - 2.0 * a / rt, 2.0 * std::pow(b, 2.0) + 2.0 * a * b / rt,
       2.0 * a * std::pow(b, 2.0) / rt - 4.0 * std::pow(b, 3.0),
-      std::pow(b, 4.0) - 2.0 * a * std::pow(b, 3.0) / rt,
-      1.0};
+      std::pow(b, 4.0) - 2.0 * a * std::pow(b, 3.0) / rt, 1.0};
   double work[QUARTIC + 1];
   ComplexRoot roots[QUARTIC];
   if (find_polynomial_roots(coefficients, work, QUARTIC, roots) != ROOTS_FOUND) {

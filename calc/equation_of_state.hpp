@@ -40,9 +40,12 @@ constexpr int table_row(EquationFamily family) { return static_cast<int>(family)
 
 constexpr EquationFamily equation_family(EquationOfState equation) {
   switch (equation) {
-    case EquationOfState::peng_robinson: return EquationFamily::peng_robinson;
-    case EquationOfState::van_der_waals: return EquationFamily::van_der_waals;
-    default: return EquationFamily::redlich_kwong;
+    case EquationOfState::peng_robinson:
+      return EquationFamily::peng_robinson;
+    case EquationOfState::van_der_waals:
+      return EquationFamily::van_der_waals;
+    default:
+      return EquationFamily::redlich_kwong;
   }
 }
 

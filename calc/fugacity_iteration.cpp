@@ -87,12 +87,8 @@ struct VanDerWaals : Parameters {
   Dimensionless at(double p, double t_k) const {
     return {a * p / (std::pow(R, 2.0) * std::pow(t_k, 2.0)), b * p / (R * t_k)};
   }
-  static CubicCoefficients cubic(Dimensionless d) {
-    return {1.0, -d.b - 1.0, d.a, -d.a * d.b};
-  }
-  static double ln_phi(double z, Dimensionless d) {
-    return z - 1.0 - std::log(z - d.b) - d.a / z;
-  }
+  static CubicCoefficients cubic(Dimensionless d) { return {1.0, -d.b - 1.0, d.a, -d.a * d.b}; }
+  static double ln_phi(double z, Dimensionless d) { return z - 1.0 - std::log(z - d.b) - d.a / z; }
 };
 
 // "f(v) = %g;    f(l) = %g", formed on the stack.
@@ -141,7 +137,8 @@ FugacityLine::FugacityLine(double phi_v, double phi_l) {
   size_ = static_cast<std::size_t>(end - line_);
 }
 
-double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report) {
   return iterate<PengRobinson>(t_k, p0_bar, fluid, report);
 }
 
@@ -150,11 +147,13 @@ double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord&
   return iterate<SoaveRedlichKwong>(t_k, p0_bar, fluid, report);
 }
 
-double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report) {
   return iterate<RedlichKwong>(t_k, p0_bar, fluid, report);
 }
 
-double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report) {
+double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report) {
   return iterate<VanDerWaals>(t_k, p0_bar, fluid, report);
 }
 

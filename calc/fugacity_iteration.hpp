@@ -14,13 +14,18 @@ namespace quelrin {
 // iteration ("f(v) = %g;    f(l) = %g"), selects the last line, sets the note
 // after 101 iterations without convergence, and returns the pressure in bar,
 // or SATURATION_ERROR when some iteration's cubic could not be solved.
-double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
-double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
-double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
-double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
+double iterate_peng_robinson(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report);
+double iterate_soave_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid,
+                                   CalcReport& report);
+double iterate_redlich_kwong(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report);
+double iterate_van_der_waals(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report);
 
 // The one of the four that serves `equation`.
-using Iteration = double (*)(double t_k, double p0_bar, const FluidRecord& fluid, CalcReport& report);
+using Iteration = double (*)(double t_k, double p0_bar, const FluidRecord& fluid,
+                             CalcReport& report);
 Iteration iteration_for(EquationOfState equation);
 
 inline constexpr const char* NO_CONVERGENCE_NOTE = cp1252<"Obs.: Sem convergência.">;

@@ -15,7 +15,7 @@ constexpr int MAX_STARTS = 5;
 // the range of doubles, and a derivative that vanishes everywhere (a leading
 // coefficient so small that its square underflows) would restart forever.
 constexpr int MAX_ANY_STARTS = 400;
-constexpr double STEP_TOLERANCE = 1e-6;     // on |dx| + |dy|, absolute
+constexpr double STEP_TOLERANCE = 1e-6;        // on |dx| + |dy|, absolute
 constexpr double REAL_BEFORE_REFINING = 1e-4;  // |y / x| below: search the real axis
 constexpr double REAL_ROOT = 1e-5;             // |y / x| below: a real root
 constexpr double FIRST_SEED_X = 0.00500101;
@@ -99,7 +99,8 @@ void deflate(double* w, int d, double alpha, double beta) {
 
 }  // namespace
 
-int find_polynomial_roots(const double* coefficients, double* work, int degree, ComplexRoot* roots) {
+int find_polynomial_roots(const double* coefficients, double* work, int degree,
+                          ComplexRoot* roots) {
   if (degree < 1) return ROOTS_DEGREE_TOO_LOW;
   if (degree > MAX_POLYNOMIAL_DEGREE) return ROOTS_DEGREE_TOO_HIGH;
   if (coefficients[degree] == 0.0) return ROOTS_ZERO_LEADING_COEFFICIENT;

@@ -123,8 +123,8 @@ struct ReducedSaturation {
   Real z_liquid = 0;  // Z = B V
   Real z_vapour = 0;
   Real attraction_gap = 0;  // L(V_l) - L(V_v)
-  Real balance = 0;  // ln phi_l - ln phi_v at the end
-  int iterations = 0;  // steps in ln B; 0 when the start already balanced
+  Real balance = 0;         // ln phi_l - ln phi_v at the end
+  int iterations = 0;       // steps in ln B; 0 when the start already balanced
 };
 
 // Where the solver may start: ln B (NaN for nowhere) and, near their roots,
@@ -195,8 +195,7 @@ bool saturation_at(const CubicFamily<Real>& c, Real rho, Real v_critical, Real l
   out.attraction_gap = c.attraction_gap(u, z, b);
   // ln(Z_l - B) = ln B + ln u.
   out.balance = out.z_liquid - z - ln_b + std::log((z - b) / u) - rho * out.attraction_gap;
-  return settled && u > 0 && u < v_critical - 1 && z > b * v_critical &&
-         std::isfinite(out.balance);
+  return settled && u > 0 && u < v_critical - 1 && z > b * v_critical && std::isfinite(out.balance);
 }
 
 // The saturated state at rho; false when rho is not above the critical one,
@@ -244,8 +243,14 @@ bool solve_reduced_saturation(EquationFamily family, Real rho, ReducedSaturation
   const Real hi = c.pressure(v_spinodal_vapour, rho);
   if (!(hi > lo)) {  // at the critical point to within rounding
     const Real b = critical.b;
-    out = {std::log(b), b, v_spinodal_liquid - 1, b * v_spinodal_liquid, b * v_spinodal_vapour,
-           c.attraction_term(v_spinodal_liquid) - c.attraction_term(v_spinodal_vapour), 0, 0};
+    out = {std::log(b),
+           b,
+           v_spinodal_liquid - 1,
+           b * v_spinodal_liquid,
+           b * v_spinodal_vapour,
+           c.attraction_term(v_spinodal_liquid) - c.attraction_term(v_spinodal_vapour),
+           0,
+           0};
     return true;
   }
   Real ln_lo = lo > 0 ? std::log(lo) : -std::numeric_limits<Real>::infinity();

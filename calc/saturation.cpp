@@ -63,7 +63,8 @@ double attraction_ratio(EquationOfState equation, double t_k, const FluidRecord&
   return attraction_at(equation, t_k, p) / (p.b * R * t_k);
 }
 
-int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid, SaturationState& state) {
+int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid,
+                     SaturationState& state) {
   EquationAt at;
   if (!equation_at(equation, t_k, fluid, at)) return SATURATION_INVALID_CONSTANTS;
   if (!(at.rho < RHO_BEYOND_ANY_PRESSURE)) return SATURATION_BELOW_RANGE;
@@ -79,8 +80,7 @@ int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fl
   const double z_gap = reduced.z_vapour - reduced.z_liquid;
   // H - H_ideal = R T (Z - 1) + (T a' - a) L(V) / b; the ideal parts cancel.
   const double enthalpy_bar_l =
-      rt * z_gap +
-      (at.attraction.a_t - t_k * at.attraction.da_dt) / b * reduced.attraction_gap;
+      rt * z_gap + (at.attraction.a_t - t_k * at.attraction.da_dt) / b * reduced.attraction_gap;
   const SaturationState found{p_bar,
                               (1.0 + reduced.u_liquid) * b,
                               reduced.z_vapour * rt / p_bar,
@@ -99,7 +99,8 @@ int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fl
   return SATURATION_SOLVED;
 }
 
-double iterative_saturation_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid) {
+double iterative_saturation_pressure(EquationOfState equation, double t_k,
+                                     const FluidRecord& fluid) {
   EquationAt at;
   ReducedSaturation<double> reduced;
   if (!equation_at(equation, t_k, fluid, at) || !(at.rho < RHO_BEYOND_ANY_PRESSURE) ||
@@ -128,7 +129,8 @@ double equation_critical_temperature(EquationOfState equation, const FluidRecord
   return lo;
 }
 
-int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid, double& t_k) {
+int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid,
+                           double& t_k) {
   if (!reported_value(p_bar)) return SATURATION_BELOW_RANGE;
   const double critical_t = equation_critical_temperature(equation, fluid);
   if (std::isnan(critical_t)) return SATURATION_INVALID_CONSTANTS;

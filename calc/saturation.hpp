@@ -23,8 +23,8 @@ struct SaturationState {
 
 // Status of the solvers below.
 inline constexpr int SATURATION_SOLVED = 0;
-inline constexpr int SATURATION_ABOVE_CRITICAL = 1;  // at or above the equation's Tc (or Pc)
-inline constexpr int SATURATION_BELOW_RANGE = 2;     // a pressure below what a double holds
+inline constexpr int SATURATION_ABOVE_CRITICAL = 1;     // at or above the equation's Tc (or Pc)
+inline constexpr int SATURATION_BELOW_RANGE = 2;        // a pressure below what a double holds
 inline constexpr int SATURATION_INVALID_CONSTANTS = 3;  // Tc, Pc, omega (or T) outside the equation
 
 // A / B = a_T / (b R T) of the equation at T: the one variable of the curve.
@@ -33,12 +33,14 @@ double attraction_ratio(EquationOfState equation, double t_k, const FluidRecord&
 // Starts from the superancillary's ln B and volumes where they reach, and
 // confirms them (or takes one Newton step); elsewhere it solves between the
 // spinodals. SATURATION_SOLVED only with a state of positive normal doubles.
-int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid, SaturationState& state);
+int solve_saturation(EquationOfState equation, double t_k, const FluidRecord& fluid,
+                     SaturationState& state);
 
 // The same balance from a start that knows nothing of the curve: the
 // reference the superancillary is checked against. NaN where
 // solve_saturation has no answer.
-double iterative_saturation_pressure(EquationOfState equation, double t_k, const FluidRecord& fluid);
+double iterative_saturation_pressure(EquationOfState equation, double t_k,
+                                     const FluidRecord& fluid);
 
 // The temperature where the equation's own critical point lies for this
 // fluid: near the fluid's Tc, not on it, with the program's rounded constants;
@@ -46,6 +48,7 @@ double iterative_saturation_pressure(EquationOfState equation, double t_k, const
 double equation_critical_temperature(EquationOfState equation, const FluidRecord& fluid);
 
 // The temperature at which the saturation pressure is p_bar.
-int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid, double& t_k);
+int saturation_temperature(EquationOfState equation, double p_bar, const FluidRecord& fluid,
+                           double& t_k);
 
 }  // namespace quelrin

@@ -57,8 +57,8 @@ bool superancillary_volumes(EquationFamily family, double rho, double& u_liquid,
   const VolumeCurve& curve = SUPERANCILLARY_VOLUMES[table_row(family)];
   const double s = std::sqrt(rho - curve.rho_critical);
   if (!(s > 0.0 && s <= curve.pieces[curve.count - 1].s_hi)) return false;
-  const VolumePiece& piece = piece_holding(curve.pieces, curve.count, s, 1.0,
-                                           [](const VolumePiece& p) { return p.s_lo; });
+  const VolumePiece& piece =
+      piece_holding(curve.pieces, curve.count, s, 1.0, [](const VolumePiece& p) { return p.s_lo; });
   const double x = s * piece.x_scale - piece.x_offset;
   u_liquid = power_sum(piece.u_liquid, x);
   z_vapour = power_sum(piece.z_vapour, x);

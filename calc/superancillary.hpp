@@ -18,8 +18,8 @@ inline constexpr int SUPERANCILLARY_DEGREE = 16;
 struct SuperancillaryPiece {
   double rho_lo;
   double rho_hi;
-  double x_scale;   // 2 / (rho_hi - rho_lo): x = rho · x_scale - x_offset
-  double x_offset;  // (rho_lo + rho_hi) / (rho_hi - rho_lo)
+  double x_scale;                            // 2 / (rho_hi - rho_lo): x = rho · x_scale - x_offset
+  double x_offset;                           // (rho_lo + rho_hi) / (rho_hi - rho_lo)
   double powers[SUPERANCILLARY_DEGREE + 1];  // of x, from x^0
 };
 
@@ -36,7 +36,7 @@ struct VolumePiece {
   double x_scale;  // as for SuperancillaryPiece, in s
   double x_offset;
   double u_liquid[SUPERANCILLARY_DEGREE + 1];  // V - 1 of the liquid
-  double z_vapour[SUPERANCILLARY_DEGREE + 1];     // Z of the vapour
+  double z_vapour[SUPERANCILLARY_DEGREE + 1];  // Z of the vapour
 };
 
 struct VolumeCurve {

@@ -6,7 +6,6 @@
 #include "cli/calc_options.hpp"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -106,12 +105,16 @@ const std::map<std::string, EquationOfState> EQUATION_WORDS = {
     {"srk", EquationOfState::soave_redlich_kwong},
     {"rk", EquationOfState::redlich_kwong},
     {"vdw", EquationOfState::van_der_waals}};
-const std::map<std::string, PressureUnit> PRESSURE_WORDS = {
-    {"bar", PressureUnit::bar}, {"atm", PressureUnit::atm}, {"kPa", PressureUnit::kpa},
-    {"psi", PressureUnit::psi}, {"mmHg", PressureUnit::mmhg}};
+const std::map<std::string, PressureUnit> PRESSURE_WORDS = {{"bar", PressureUnit::bar},
+                                                            {"atm", PressureUnit::atm},
+                                                            {"kPa", PressureUnit::kpa},
+                                                            {"psi", PressureUnit::psi},
+                                                            {"mmHg", PressureUnit::mmhg}};
 const std::map<std::string, TemperatureUnit> TEMPERATURE_WORDS = {
-    {"K", TemperatureUnit::kelvin}, {"R", TemperatureUnit::rankine},
-    {"C", TemperatureUnit::celsius}, {"F", TemperatureUnit::fahrenheit}};
+    {"K", TemperatureUnit::kelvin},
+    {"R", TemperatureUnit::rankine},
+    {"C", TemperatureUnit::celsius},
+    {"F", TemperatureUnit::fahrenheit}};
 
 // CLI11's check of an option's word, its refusal put in quelrin-calc's words
 // into `refusal` (the first one only: CLI11 stops at it).
@@ -134,8 +137,9 @@ void add_choice(CLI::App& app, const std::string& name, Value& value,
                 const std::string& what) {
   // Not CheckedTransformer: that also takes the values' numbers as words.
   app.add_option(name, value)
-      ->transform(told_as(CLI::IsMember(words) & CLI::Transformer(words), refusal,
-                          [what](const std::string& word) { return "unknown " + what + " '" + word + "'"; }));
+      ->transform(told_as(
+          CLI::IsMember(words) & CLI::Transformer(words), refusal,
+          [what](const std::string& word) { return "unknown " + what + " '" + word + "'"; }));
 }
 
 // A check CLI11 runs with the program's own test of the word.
@@ -231,19 +235,21 @@ void declare_options(CLI::App& app, CalcOptions& options, ParsedWords& parsed) {
   app.add_flag("--version", parsed.version);
   app.add_option("--db", options.database);
   add_choice(app, "--eos", options.equation, EQUATION_WORDS, refusal, "equation of state");
-  add_choice(app, "--pressure-unit", parsed.pressure_unit, PRESSURE_WORDS, refusal, "pressure unit");
+  add_choice(app, "--pressure-unit", parsed.pressure_unit, PRESSURE_WORDS, refusal,
+             "pressure unit");
   add_choice(app, "--temperature-unit", parsed.temperature_unit, TEMPERATURE_WORDS, refusal,
              "temperature unit");
   app.add_flag("--log", options.log);
-  CLI::Option* table = app.add_option("--table", parsed.table)->check(told_as(
-      passing([&options](const std::string& text) {
-        options.table = read_range(text);
-        return options.table.has_value();
-      }),
-      refusal, [](const std::string&) {
-        return "--table needs FROM:TO:STEP with TO not below FROM, a positive STEP and at most " +
-               std::to_string(MAX_TABLE_ROWS) + " rows";
-      }));
+  CLI::Option* table = app.add_option("--table", parsed.table)
+                           ->check(told_as(passing([&options](const std::string& text) {
+                                             options.table = read_range(text);
+                                             return options.table.has_value();
+                                           }),
+                                           refusal, [](const std::string&) {
+                                             return "--table needs FROM:TO:STEP with TO not below "
+                                                    "FROM, a positive STEP and at most " +
+                                                    std::to_string(MAX_TABLE_ROWS) + " rows";
+                                           }));
   app.add_flag("--csv", options.csv);
   CLI::Option* tsat = app.add_option("--tsat", parsed.tsat);
   app.add_option("--plot", parsed.plot)

@@ -30,8 +30,8 @@ struct CalcOptions {
   bool log = false;
   std::optional<TemperatureRange> table;
   bool csv = false;
-  std::optional<std::string> tsat;  // the pressure as typed
-  std::optional<std::string> plot;  // the file
+  std::optional<std::string> tsat;      // the pressure as typed
+  std::optional<std::string> plot;      // the file
   std::optional<std::string> isotherm;  // the temperature as typed
   std::vector<std::string> operands;
 };

@@ -60,8 +60,9 @@ void plot_drawing(const Drawing& d) {
     use_colour(text.colour);
     // PLplot's size is the capital letters' height, some 0.7 of the font's.
     plschr(text.size * mm_per_unit * 0.7, 1.0);
-    const double justification =
-        text.anchor == TextAnchor::start ? 0.0 : text.anchor == TextAnchor::middle ? 0.5 : 1.0;
+    const double justification = text.anchor == TextAnchor::start    ? 0.0
+                                 : text.anchor == TextAnchor::middle ? 0.5
+                                                                     : 1.0;
     const std::string utf8 = cp1252_to_utf8(text.text);
     // PLplot centres the letters' height on the point, which is on the
     // baseline here; the direction is in world units, y downward.

@@ -37,9 +37,11 @@ std::vector<double> sample_volumes(const Isotherm& isotherm, const MaxwellConstr
     const SaturationState& s = c->saturation;
     from = b + 0.9 * (s.liquid_volume - b);
     to = 1.25 * s.vapour_volume;
-    v = {s.liquid_volume, c->liquid_spinodal, c->middle_volume, c->vapour_spinodal, s.vapour_volume};
+    v = {s.liquid_volume, c->liquid_spinodal, c->middle_volume, c->vapour_spinodal,
+         s.vapour_volume};
   }
-  for (int i = 0; i <= ROWS; ++i) v.push_back(from * std::pow(to / from, static_cast<double>(i) / ROWS));
+  for (int i = 0; i <= ROWS; ++i)
+    v.push_back(from * std::pow(to / from, static_cast<double>(i) / ROWS));
   std::sort(v.begin(), v.end());
   return v;
 }
@@ -85,12 +87,13 @@ int run_isotherm(const IsothermRequest& request, const FluidTable& fluids, int f
   if (request.plot) {
     const bool converged = report.note.empty() && result.result_text != FAILED_RESULT_TEXT;
     const DiagramView view{request.equation, result.t_k, converged ? result.pressure_bar : 0.0,
-                            false, units};
+                           false, units};
     const Drawing drawing = isotherm_drawing(fluid, view, PLOT_WIDTH, PLOT_HEIGHT);
     std::string reason;
-    if (!plot_to_file(*request.plot, static_cast<int>(PLOT_WIDTH * PIXELS_PER_UNIT),
-                      static_cast<int>(PLOT_HEIGHT * PIXELS_PER_UNIT), [&] { plot_drawing(drawing); },
-                      reason)) {
+    if (!plot_to_file(
+            *request.plot, static_cast<int>(PLOT_WIDTH * PIXELS_PER_UNIT),
+            static_cast<int>(PLOT_HEIGHT * PIXELS_PER_UNIT), [&] { plot_drawing(drawing); },
+            reason)) {
       std::fprintf(stderr, "quelrin-calc: %s\n", reason.c_str());
       return EXIT_REFUSED;
     }

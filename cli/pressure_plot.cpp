@@ -47,7 +47,8 @@ void add_point(Curve& curve, double t, double p) {
 }
 
 // The equations' exact curves, then the correlation's, in PLplot's log axis.
-std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r, const FluidRecord& fluid) {
+std::array<Curve, EQUATION_COUNT + 1> sample_curves(const PlotRequest& r,
+                                                    const FluidRecord& fluid) {
   std::array<Curve, EQUATION_COUNT + 1> curves;
   const auto sampled = sample_saturation_curves(fluid, r.units, r.from, r.to);
   for (std::size_t i = 0; i < curves.size(); ++i) {
@@ -166,11 +167,14 @@ bool draw_pressure_plot(const std::string& file, const PlotRequest& r, std::stri
     reason = "no saturation pressure in the range to draw";
     return false;
   }
-  return plot_to_file(file, 1000, 700, [&] {
-    draw_page(r, fluid, *log_p);
-    draw_curves(curves, points);
-    draw_legend(fluid);
-  }, reason);
+  return plot_to_file(
+      file, 1000, 700,
+      [&] {
+        draw_page(r, fluid, *log_p);
+        draw_curves(curves, points);
+        draw_legend(fluid);
+      },
+      reason);
 }
 
 }  // namespace quelrin

@@ -122,8 +122,10 @@ int run_plot(const CalcOptions& options, const FluidTable& fluids, int fluid_ind
     const int rows = options.table->rows;
     const int marked = std::min(rows, PLOT_MARKED_ROWS);
     for (int i = 0; i < marked; ++i) {
-      const int row = marked == 1 ? 0 : static_cast<int>(std::llround(
-                                            static_cast<double>(i) * (rows - 1) / (marked - 1)));
+      const int row =
+          marked == 1
+              ? 0
+              : static_cast<int>(std::llround(static_cast<double>(i) * (rows - 1) / (marked - 1)));
       request.window_temperatures.push_back(row_temperature(*options.table, row));
     }
   } else {
@@ -168,8 +170,9 @@ int run(int argc, char** argv) {
   if (options.temperature_unit) units.temperature_unit = *options.temperature_unit;
 
   if (options.isotherm) {
-    return run_isotherm({options.equation, utf8_to_cp1252(*options.isotherm), options.csv, options.plot},
-                        fluids, fluid_index, units);
+    return run_isotherm(
+        {options.equation, utf8_to_cp1252(*options.isotherm), options.csv, options.plot}, fluids,
+        fluid_index, units);
   }
   int status = EXIT_COMPUTED;
   if (options.table) {
@@ -200,6 +203,4 @@ int close_standard_output(int status) {
 }  // namespace
 }  // namespace quelrin
 
-int main(int argc, char** argv) {
-  return quelrin::close_standard_output(quelrin::run(argc, argv));
-}
+int main(int argc, char** argv) { return quelrin::close_standard_output(quelrin::run(argc, argv)); }

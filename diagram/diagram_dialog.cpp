@@ -49,7 +49,8 @@ void DiagramDialog::redraw(Dialog& dialog) {
     view_.log_volume = dialog.is_checked(IDC_DIAGRAM_LOG_VOLUME);
     dialog.show_drawing(IDC_DIAGRAM_PLOT, isotherm_drawing(fluid_, view_, PLOT_WIDTH, PLOT_HEIGHT));
   } else {
-    dialog.show_drawing(IDC_DIAGRAM_PLOT, saturation_drawing(fluid_, view_, PLOT_WIDTH, PLOT_HEIGHT));
+    dialog.show_drawing(IDC_DIAGRAM_PLOT,
+                        saturation_drawing(fluid_, view_, PLOT_WIDTH, PLOT_HEIGHT));
   }
 }
 

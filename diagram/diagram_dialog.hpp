@@ -2,8 +2,8 @@
 // isotherm with Maxwell's construction or as the saturation curves.
 #pragma once
 
-#include "dialog/dialog.hpp"
 #include "diagram/diagram_view.hpp"
+#include "dialog/dialog.hpp"
 #include "fluids/fluid_record.hpp"
 
 namespace quelrin {

@@ -48,7 +48,9 @@ double middle_root(const Isotherm& isotherm, const SaturationState& s) {
 
 }  // namespace
 
-double Isotherm::pressure(double v) const { return rt / (v - b) - a_t / ((v + d1 * b) * (v + d2 * b)); }
+double Isotherm::pressure(double v) const {
+  return rt / (v - b) - a_t / ((v + d1 * b) * (v + d2 * b));
+}
 
 double Isotherm::pressure_slope(double v) const {
   const double q = (v + d1 * b) * (v + d2 * b);

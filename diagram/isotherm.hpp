@@ -26,12 +26,12 @@ struct Isotherm {
 Isotherm make_isotherm(EquationOfState equation, double t_k, const FluidRecord& fluid);
 
 struct MaxwellConstruction {
-  SaturationState saturation;     // the tie line: pressure and both volumes
-  double middle_volume = 0.0;     // where the loop crosses the line between them
-  double liquid_spinodal = 0.0;   // the loop's minimum, L/mol
-  double vapour_spinodal = 0.0;   // its maximum
-  double liquid_area = 0.0;       // J/mol, the line above the loop
-  double vapour_area = 0.0;       // J/mol, the loop above the line
+  SaturationState saturation;    // the tie line: pressure and both volumes
+  double middle_volume = 0.0;    // where the loop crosses the line between them
+  double liquid_spinodal = 0.0;  // the loop's minimum, L/mol
+  double vapour_spinodal = 0.0;  // its maximum
+  double liquid_area = 0.0;      // J/mol, the line above the loop
+  double vapour_area = 0.0;      // J/mol, the loop above the line
 };
 
 // solve_saturation's status; the construction holds only on SATURATION_SOLVED.

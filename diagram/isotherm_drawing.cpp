@@ -23,8 +23,8 @@ constexpr Colour WINDOW_POINT = {0, 140, 70};
 
 std::string title_of(const FluidRecord& fluid, const DiagramView& view) {
   const TemperatureUnit t_unit = view.units.temperature_unit;
-  return fluid.name + ", " + equation_name(view.equation) + ", T = " +
-         format_g(kelvin_to_temperature_unit(t_unit, view.t_k)) + " " +
+  return fluid.name + ", " + equation_name(view.equation) +
+         ", T = " + format_g(kelvin_to_temperature_unit(t_unit, view.t_k)) + " " +
          std::string(temperature_suffix(t_unit));
 }
 
@@ -61,7 +61,8 @@ FilledPolygon area(const Drawing& d, const Isotherm& isotherm, double v1, double
   return polygon;
 }
 
-void add_marker(Drawing& d, double v, double p, MarkerShape shape, Colour colour, const char* label) {
+void add_marker(Drawing& d, double v, double p, MarkerShape shape, Colour colour,
+                const char* label) {
   const DrawingPoint at = to_control(d.frame, v, p);
   if (at.y < d.frame.top || at.y > d.frame.bottom) return;
   d.markers.push_back({at, shape, 2.5, colour, DrawingRole::point, label});
@@ -89,8 +90,9 @@ PlotAxis pressure_axis(double low, double high, PressureUnit p_unit) {
 }
 
 // The isotherm alone, where the solver found no saturation state.
-Drawing without_saturation(const FluidRecord& fluid, const DiagramView& view, const Isotherm& isotherm,
-                           bool above_critical, double width, double height) {
+Drawing without_saturation(const FluidRecord& fluid, const DiagramView& view,
+                           const Isotherm& isotherm, bool above_critical, double width,
+                           double height) {
   const double factor = bar_to_pressure_unit(view.units.pressure_unit, 1.0);
   const double b = isotherm.b;
   const PlotAxis x = volume_axis(b, 30.0 * b, view.log_volume);
@@ -112,28 +114,33 @@ void add_legend(Drawing& d, bool window_marked) {
     Colour colour;
     const char* text;
   };
-  std::vector<Entry> entries = {{MarkerShape::square, TIE_LINE, cp1252<"líquido e vapor saturados">},
-                                {MarkerShape::circle, POINT, "espinodais"},
-                                {MarkerShape::triangle_down, CURVE, "curva cortada"}};
-  if (window_marked) entries.push_back({MarkerShape::diamond, WINDOW_POINT, cp1252<"pressão da janela">});
+  std::vector<Entry> entries = {
+      {MarkerShape::square, TIE_LINE, cp1252<"líquido e vapor saturados">},
+      {MarkerShape::circle, POINT, "espinodais"},
+      {MarkerShape::triangle_down, CURVE, "curva cortada"}};
+  if (window_marked)
+    entries.push_back({MarkerShape::diamond, WINDOW_POINT, cp1252<"pressão da janela">});
   const double left = d.frame.right - 92.0;
   double y = d.frame.bottom - 4.0 - (static_cast<double>(entries.size()) - 1.0) * (TEXT_SIZE + 2.0);
   for (const Entry& e : entries) {
     const double marker_y = e.shape == MarkerShape::triangle_down ? y : y - 2.5;
     d.markers.push_back({{left, marker_y}, e.shape, 2.0, e.colour, DrawingRole::frame, ""});
-    d.texts.push_back({{left + 5.0, y}, e.text, TEXT_SIZE, INK, TextAnchor::start, false, DrawingRole::frame});
+    d.texts.push_back(
+        {{left + 5.0, y}, e.text, TEXT_SIZE, INK, TextAnchor::start, false, DrawingRole::frame});
     y += TEXT_SIZE + 2.0;
   }
 }
 
 }  // namespace
 
-Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height) {
+Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width,
+                         double height) {
   const Isotherm isotherm = make_isotherm(view.equation, view.t_k, fluid);
   MaxwellConstruction c;
   const int status = maxwell_construction(view.equation, view.t_k, fluid, c);
   if (status != SATURATION_SOLVED) {
-    return without_saturation(fluid, view, isotherm, status == SATURATION_ABOVE_CRITICAL, width, height);
+    return without_saturation(fluid, view, isotherm, status == SATURATION_ABOVE_CRITICAL, width,
+                              height);
   }
   const PressureUnit p_unit = view.units.pressure_unit;
   const double factor = bar_to_pressure_unit(p_unit, 1.0);
@@ -148,7 +155,8 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, doub
   const PlotAxis x = volume_axis(s.liquid_volume / 2.0, s.vapour_volume * 1.25, view.log_volume);
   const double top = std::max(p_max, p_sat) + 0.5 * std::max(p_max, p_sat);
   const double bottom = std::min(0.0, std::max(p_min - 0.1 * (top - p_min), -top));
-  Drawing d = framed_drawing(width, height, x, pressure_axis(bottom, top, p_unit), title_of(fluid, view));
+  Drawing d =
+      framed_drawing(width, height, x, pressure_axis(bottom, top, p_unit), title_of(fluid, view));
 
   d.areas.push_back(area(d, isotherm, s.liquid_volume, c.middle_volume, factor, LIQUID_AREA,
                          cp1252<"abaixo da linha (líquido)">));
@@ -157,20 +165,27 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, doub
   const std::vector<double> v = volumes(
       x, isotherm.b,
       {s.liquid_volume, c.liquid_spinodal, c.middle_volume, c.vapour_spinodal, s.vapour_volume});
-  for (const DrawingPoint& crossing :
-       add_clipped_curve(d, isotherm_points(isotherm, v, factor),
-                         {{}, CURVE, 1.5, false, DrawingRole::curve, equation_name(view.equation)})) {
+  for (const DrawingPoint& crossing : add_clipped_curve(
+           d, isotherm_points(isotherm, v, factor),
+           {{}, CURVE, 1.5, false, DrawingRole::curve, equation_name(view.equation)})) {
     d.markers.push_back({crossing, MarkerShape::triangle_down, 2.5, CURVE, DrawingRole::clip, ""});
   }
-  d.lines.push_back({{to_control(d.frame, s.liquid_volume, p_sat), to_control(d.frame, s.vapour_volume, p_sat)},
-                     TIE_LINE, 1.5, false, DrawingRole::tie_line, "Psat"});
+  d.lines.push_back(
+      {{to_control(d.frame, s.liquid_volume, p_sat), to_control(d.frame, s.vapour_volume, p_sat)},
+       TIE_LINE,
+       1.5,
+       false,
+       DrawingRole::tie_line,
+       "Psat"});
 
   add_marker(d, s.liquid_volume, p_sat, MarkerShape::square, TIE_LINE, cp1252<"líquido saturado">);
   add_marker(d, s.vapour_volume, p_sat, MarkerShape::square, TIE_LINE, "vapor saturado");
-  add_marker(d, c.liquid_spinodal, p_min, MarkerShape::circle, POINT, cp1252<"espinodal do líquido">);
+  add_marker(d, c.liquid_spinodal, p_min, MarkerShape::circle, POINT,
+             cp1252<"espinodal do líquido">);
   add_marker(d, c.vapour_spinodal, p_max, MarkerShape::circle, POINT, "espinodal do vapor");
   if (view.window_bar > 0.0) {
-    add_marker(d, x.to, view.window_bar * factor, MarkerShape::diamond, WINDOW_POINT, cp1252<"pressão da janela">);
+    add_marker(d, x.to, view.window_bar * factor, MarkerShape::diamond, WINDOW_POINT,
+               cp1252<"pressão da janela">);
   }
 
   add_legend(d, view.window_bar > 0.0);
@@ -181,7 +196,8 @@ Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, doub
   add_note(d, {middle.x + 3.0, middle.y + TEXT_SIZE + 3.0}, format_g(c.liquid_area) + " J/mol",
            TextAnchor::start);
   add_note(d, {line_end.x - 2.0, line_end.y + TEXT_SIZE + 3.0},
-           "Psat = " + format_g(p_sat) + " " + std::string(pressure_suffix(p_unit)), TextAnchor::end);
+           "Psat = " + format_g(p_sat) + " " + std::string(pressure_suffix(p_unit)),
+           TextAnchor::end);
   return d;
 }
 

@@ -10,6 +10,7 @@
 
 namespace quelrin {
 
-Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height);
+Drawing isotherm_drawing(const FluidRecord& fluid, const DiagramView& view, double width,
+                         double height);
 
 }  // namespace quelrin

@@ -47,7 +47,8 @@ void add_segment(Drawing& d, DrawingPoint a, DrawingPoint b) {
   d.lines.push_back({{a, b}, INK, 1.0, false, DrawingRole::frame, ""});
 }
 
-void add_text(Drawing& d, DrawingPoint at, std::string text, TextAnchor anchor, bool vertical = false) {
+void add_text(Drawing& d, DrawingPoint at, std::string text, TextAnchor anchor,
+              bool vertical = false) {
   d.texts.push_back({at, std::move(text), TEXT_SIZE, INK, anchor, vertical, DrawingRole::frame});
 }
 
@@ -86,8 +87,8 @@ Drawing framed_drawing(double width, double height, const PlotAxis& x, const Plo
   }
   add_text(d, {(f.left + f.right) / 2.0, height - 3.0}, x.title, TextAnchor::middle);
   add_text(d, {TEXT_SIZE + 1.0, (f.top + f.bottom) / 2.0}, y.title, TextAnchor::middle, true);
-  d.texts.push_back({{f.left, f.top - 5.0}, title, TEXT_SIZE, INK, TextAnchor::start, false,
-                     DrawingRole::note});
+  d.texts.push_back(
+      {{f.left, f.top - 5.0}, title, TEXT_SIZE, INK, TextAnchor::start, false, DrawingRole::note});
   return d;
 }
 

@@ -13,8 +13,8 @@ constexpr int SAMPLES = 400;
 
 // The fluid's Tc and the equations' own, in kelvin: the sampled range ends
 // at the highest of them.
-std::vector<double> sample_temperatures(const FluidRecord& fluid, TemperatureUnit t_unit, double from,
-                                        double to) {
+std::vector<double> sample_temperatures(const FluidRecord& fluid, TemperatureUnit t_unit,
+                                        double from, double to) {
   std::vector<double> t;
   for (int i = 0; i <= SAMPLES; ++i) t.push_back(from + (to - from) * i / SAMPLES);
   // Each curve ends at its critical point; put that point in when it falls inside.

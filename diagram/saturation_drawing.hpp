@@ -9,6 +9,7 @@
 
 namespace quelrin {
 
-Drawing saturation_drawing(const FluidRecord& fluid, const DiagramView& view, double width, double height);
+Drawing saturation_drawing(const FluidRecord& fluid, const DiagramView& view, double width,
+                           double height);
 
 }  // namespace quelrin

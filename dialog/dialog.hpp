@@ -61,7 +61,7 @@ class Dialog {
   virtual int list_add(int id, std::string_view text) = 0;
   virtual void list_reset(int id) = 0;
   virtual int list_selection(int id) = 0;
-  virtual void list_select(int id, int index) = 0;  // -1 clears the selection
+  virtual void list_select(int id, int index) = 0;                 // -1 clears the selection
   virtual int list_find_exact(int id, std::string_view text) = 0;  // -1 when absent
   virtual int list_count(int id) = 0;
   virtual std::string list_text(int id, int index) = 0;

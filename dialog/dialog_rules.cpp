@@ -11,8 +11,9 @@ namespace quelrin {
 namespace {
 
 const ControlTemplate* find_control(const DialogTemplate& dialog, int id) {
-  const auto found = std::find_if(dialog.controls.begin(), dialog.controls.end(),
-                                  [id](const ControlTemplate& control) { return control.id == id; });
+  const auto found =
+      std::find_if(dialog.controls.begin(), dialog.controls.end(),
+                   [id](const ControlTemplate& control) { return control.id == id; });
   return found == dialog.controls.end() ? nullptr : &*found;
 }
 
@@ -30,7 +31,9 @@ bool is_checkable(ControlKind kind) {
   return is_radio(kind) || kind == ControlKind::check_box || kind == ControlKind::auto_check_box;
 }
 
-bool is_owner_drawn(const ControlTemplate& control) { return control.styles.count("SS_OWNERDRAW") != 0; }
+bool is_owner_drawn(const ControlTemplate& control) {
+  return control.styles.count("SS_OWNERDRAW") != 0;
+}
 
 void check_in_group(const DialogTemplate& dialog, std::size_t index, const SetCheck& set_check) {
   const ControlGroup group = group_around(dialog.controls, index);
@@ -45,11 +48,12 @@ void check_radio_range(Dialog& dialog, int first_id, int last_id, int checked_id
 
 std::optional<int> enter_command(const DialogTemplate& dialog, const ControlTemplate* focused,
                                  const IsEnabled& enabled) {
-  const ControlTemplate* button = focused != nullptr && is_push_button(focused->kind) ? focused : nullptr;
+  const ControlTemplate* button =
+      focused != nullptr && is_push_button(focused->kind) ? focused : nullptr;
   if (button == nullptr) {
-    const auto default_button = std::find_if(dialog.controls.begin(), dialog.controls.end(), [](const ControlTemplate& c) {
-      return c.kind == ControlKind::default_push_button;
-    });
+    const auto default_button = std::find_if(
+        dialog.controls.begin(), dialog.controls.end(),
+        [](const ControlTemplate& c) { return c.kind == ControlKind::default_push_button; });
     if (default_button == dialog.controls.end()) return IDOK;
     button = &*default_button;
   }
@@ -79,6 +83,8 @@ std::optional<EditSelection> edit_selection(int length, int from, int to) {
 
 bool text_is_selection(ControlKind kind) { return kind == ControlKind::combo_box; }
 
-std::string selection_text(const ListModel& list, int room) { return text_within_room(list.text(list.selection()), room); }
+std::string selection_text(const ListModel& list, int room) {
+  return text_within_room(list.text(list.selection()), room);
+}
 
 }  // namespace quelrin

@@ -63,8 +63,8 @@ struct Marker {
 enum class TextAnchor { start, middle, end };
 
 struct DrawingText {
-  DrawingPoint at;  // on the text's baseline
-  std::string text;  // Windows-1252
+  DrawingPoint at;    // on the text's baseline
+  std::string text;   // Windows-1252
   double size = 7.0;  // height of the font
   Colour colour;
   TextAnchor anchor = TextAnchor::start;

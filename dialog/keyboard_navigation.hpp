@@ -45,6 +45,8 @@ int next_tab_stop(const std::vector<KeyboardControl>& controls, int focused, boo
 int next_radio_in_group(const std::vector<KeyboardControl>& controls, int focused, bool forward);
 
 // The control that gets the focus when a dialog opens: its first tab stop.
-inline int first_tab_stop(const std::vector<KeyboardControl>& controls) { return next_tab_stop(controls, -1, true); }
+inline int first_tab_stop(const std::vector<KeyboardControl>& controls) {
+  return next_tab_stop(controls, -1, true);
+}
 
 }  // namespace quelrin

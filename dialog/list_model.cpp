@@ -7,7 +7,9 @@
 
 namespace quelrin {
 
-int selection_after_insert(int selection, int index) { return selection >= index ? selection + 1 : selection; }
+int selection_after_insert(int selection, int index) {
+  return selection >= index ? selection + 1 : selection;
+}
 
 int selection_after_delete(int selection, int index) {
   if (selection == index) return -1;
@@ -34,7 +36,9 @@ void ListModel::remove(int index) {
 
 void ListModel::select(int index) { selection_ = index >= 0 && index < count() ? index : -1; }
 
-int ListModel::find_exact(std::string_view text) const { return list_find_exact_entry(entries_, text); }
+int ListModel::find_exact(std::string_view text) const {
+  return list_find_exact_entry(entries_, text);
+}
 
 std::string ListModel::text(int index) const {
   return index < 0 || index >= count() ? std::string() : entries_[static_cast<std::size_t>(index)];

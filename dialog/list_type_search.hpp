@@ -19,7 +19,8 @@ class ListTypeSearch {
   // The entry to select when `typed` (Windows-1252) comes at `time_ms` (a
   // key event's clock, which may wrap) with entry `selected` selected (-1
   // for none); -1 when no entry fits, and the selection stays.
-  int find(const std::vector<std::string>& entries, int selected, char typed, std::uint32_t time_ms);
+  int find(const std::vector<std::string>& entries, int selected, char typed,
+           std::uint32_t time_ms);
 
  private:
   std::string prefix_;  // in lower case

@@ -16,7 +16,9 @@ bool is_name_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) 
 bool is_name_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 int digit_value(char c) {
-  return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+  return std::isdigit(static_cast<unsigned char>(c))
+             ? c - '0'
+             : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
 }
 
 class Lexer {
@@ -24,7 +26,8 @@ class Lexer {
   explicit Lexer(std::span<const SourceFile> includes) : includes_(includes) {}
 
   void read_file(const SourceFile& file, int depth) {
-    if (depth > MAX_INCLUDE_DEPTH) throw RcSyntaxError{std::string(file.name) + ": includes nest too deep"};
+    if (depth > MAX_INCLUDE_DEPTH)
+      throw RcSyntaxError{std::string(file.name) + ": includes nest too deep"};
     std::size_t line_start = 0;
     int line = 1;
     bool in_comment = false;
@@ -74,8 +77,9 @@ class Lexer {
 
   void include(const RcToken& name, int depth) {
     const auto found = std::find_if(includes_.begin(), includes_.end(),
-                                     [&name](const SourceFile& f) { return f.name == name.text; });
-    if (found == includes_.end()) throw RcSyntaxError{error_at(name, "cannot find \"" + name.text + "\"")};
+                                    [&name](const SourceFile& f) { return f.name == name.text; });
+    if (found == includes_.end())
+      throw RcSyntaxError{error_at(name, "cannot find \"" + name.text + "\"")};
     read_file(*found, depth + 1);
   }
 
@@ -89,8 +93,9 @@ class Lexer {
       if (in_comment) {
         const std::size_t close = text.find("*/", i);
         if (close == std::string_view::npos) return true;
-        line += static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
-                                            text.begin() + static_cast<std::ptrdiff_t>(close), '\n'));
+        line +=
+            static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
+                                        text.begin() + static_cast<std::ptrdiff_t>(close), '\n'));
         in_comment = false;
         i = close + 2;
       } else if (c == '\n') {
@@ -104,7 +109,8 @@ class Lexer {
         in_comment = true;
         i += 2;
       } else if (c == '"' || (c == 'L' && i + 1 < text.size() && text[i + 1] == '"')) {
-        i = scan_string(text, i + (c == 'L' ? 1 : 0), RcToken{RcTokenKind::string, "", 0, file, line}, out);
+        i = scan_string(text, i + (c == 'L' ? 1 : 0),
+                        RcToken{RcTokenKind::string, "", 0, file, line}, out);
       } else if (std::isdigit(static_cast<unsigned char>(c))) {
         i = scan_number(text, i, RcToken{RcTokenKind::number, "", 0, file, line}, out);
       } else if (is_name_start(c)) {
@@ -140,7 +146,10 @@ class Lexer {
         return i + 1;
       } else if (c == '\\' && i + 1 < text.size()) {
         const char escaped = text[i + 1];
-        token.text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped == 'r' ? '\r' : escaped;
+        token.text += escaped == 'n'   ? '\n'
+                      : escaped == 't' ? '\t'
+                      : escaped == 'r' ? '\r'
+                                       : escaped;
         i += 2;
       } else {
         token.text += c;
@@ -161,8 +170,10 @@ class Lexer {
       if (token.value > 0xFFFFFFFFLL) throw RcSyntaxError{error_at(token, "number out of range")};
       ++end;
     }
-    while (end < text.size() && std::string_view("LlUu").find(text[end]) != std::string_view::npos) ++end;
-    if (end < text.size() && is_name_char(text[end])) throw RcSyntaxError{error_at(token, "malformed number")};
+    while (end < text.size() && std::string_view("LlUu").find(text[end]) != std::string_view::npos)
+      ++end;
+    if (end < text.size() && is_name_char(text[end]))
+      throw RcSyntaxError{error_at(token, "malformed number")};
     token.text = std::string(text.substr(i, end - i));
     out.push_back(std::move(token));
     return end;

@@ -19,7 +19,7 @@ enum class RcTokenKind { name, number, string, symbol };
 
 struct RcToken {
   RcTokenKind kind = RcTokenKind::symbol;
-  std::string text;  // a name, a string's content (escapes resolved) or a symbol
+  std::string text;     // a name, a string's content (escapes resolved) or a symbol
   long long value = 0;  // a number's value
   std::string_view file;
   int line = 0;

@@ -40,8 +40,8 @@ constexpr std::array<ControlStatement, 14> CONTROL_STATEMENTS = {{
 constexpr std::array<std::string_view, 7> MEMORY_FLAGS = {
     "MOVEABLE", "FIXED", "PURE", "IMPURE", "PRELOAD", "LOADONCALL", "DISCARDABLE"};
 
-constexpr std::array<std::string_view, 6> MENU_OPTIONS = {
-    "CHECKED", "GRAYED", "HELP", "INACTIVE", "MENUBARBREAK", "MENUBREAK"};
+constexpr std::array<std::string_view, 6> MENU_OPTIONS = {"CHECKED",  "GRAYED",       "HELP",
+                                                          "INACTIVE", "MENUBARBREAK", "MENUBREAK"};
 
 std::string upper(std::string_view text) {
   std::string result(text);
@@ -104,7 +104,9 @@ class Reader {
   bool at_end() const { return position_ >= tokens_.size(); }
 
   const RcToken& peek() const {
-    if (at_end()) throw RcSyntaxError{tokens_.empty() ? "empty script" : error_at(tokens_.back(), "unexpected end")};
+    if (at_end())
+      throw RcSyntaxError{tokens_.empty() ? "empty script"
+                                          : error_at(tokens_.back(), "unexpected end")};
     return tokens_[position_];
   }
 
@@ -147,7 +149,8 @@ class Reader {
 
   std::string string() {
     const RcToken& token = next();
-    if (token.kind != RcTokenKind::string) throw RcSyntaxError{error_at(token, "expected a quoted text")};
+    if (token.kind != RcTokenKind::string)
+      throw RcSyntaxError{error_at(token, "expected a quoted text")};
     return token.text;
   }
 
@@ -163,7 +166,8 @@ class Reader {
   int integer() {
     const RcToken& start = peek();
     const long long value = sum();
-    if (value < INT_MIN || value > INT_MAX) throw RcSyntaxError{error_at(start, "number out of range")};
+    if (value < INT_MIN || value > INT_MAX)
+      throw RcSyntaxError{error_at(start, "number out of range")};
     return static_cast<int>(value);
   }
 
@@ -191,8 +195,10 @@ class Reader {
       return value;
     }
     const RcToken& token = next();
-    if (token.kind == RcTokenKind::name) throw RcSyntaxError{error_at(token, "unknown name " + token.text)};
-    if (token.kind != RcTokenKind::number) throw RcSyntaxError{error_at(token, "expected a number")};
+    if (token.kind == RcTokenKind::name)
+      throw RcSyntaxError{error_at(token, "unknown name " + token.text)};
+    if (token.kind != RcTokenKind::number)
+      throw RcSyntaxError{error_at(token, "expected a number")};
     return token.value;
   }
 
@@ -213,7 +219,8 @@ class Reader {
     }
     const RcToken& token = next();
     if (token.kind == RcTokenKind::number && token.value == 0) return;
-    if (token.kind != RcTokenKind::name) throw RcSyntaxError{error_at(token, "styles must be given by name")};
+    if (token.kind != RcTokenKind::name)
+      throw RcSyntaxError{error_at(token, "styles must be given by name")};
     if (remove) {
       styles.erase(token.text);
     } else {
@@ -250,7 +257,9 @@ class Reader {
     const int id = integer();
     const RcToken& type_token = next();
     const std::string type = upper(type_token.text);
-    while (!at_end() && peek().kind == RcTokenKind::name && contains(MEMORY_FLAGS, upper(peek().text))) next();
+    while (!at_end() && peek().kind == RcTokenKind::name &&
+           contains(MEMORY_FLAGS, upper(peek().text)))
+      next();
     if (type == "DIALOG" || type == "DIALOGEX") {
       dialog(id, type == "DIALOGEX");
     } else if (type == "MENU") {
@@ -333,8 +342,9 @@ class Reader {
     if (keyword == "CONTROL") {
       generic_control(control);
     } else {
-      const auto statement = std::find_if(CONTROL_STATEMENTS.begin(), CONTROL_STATEMENTS.end(),
-                                          [&keyword](const ControlStatement& s) { return s.keyword == keyword; });
+      const auto statement =
+          std::find_if(CONTROL_STATEMENTS.begin(), CONTROL_STATEMENTS.end(),
+                       [&keyword](const ControlStatement& s) { return s.keyword == keyword; });
       if (statement == CONTROL_STATEMENTS.end()) {
         throw RcSyntaxError{error_at(keyword_token, "unsupported control " + keyword_token.text)};
       }
@@ -384,7 +394,8 @@ class Reader {
     } else if (class_name == "EDIT") {
       control.kind = ControlKind::edit;
     } else if (class_name == "STATIC") {
-      control.kind = control.styles.count("SS_ICON") != 0 ? ControlKind::icon : ControlKind::static_text;
+      control.kind =
+          control.styles.count("SS_ICON") != 0 ? ControlKind::icon : ControlKind::static_text;
     } else if (class_name == "COMBOBOX") {
       control.kind = ControlKind::combo_box;
     } else if (class_name == "LISTBOX") {
@@ -423,7 +434,8 @@ class Reader {
     for (;;) {
       const std::size_t before = position_;
       accept_symbol(',');
-      if (!at_end() && peek().kind == RcTokenKind::name && contains(MENU_OPTIONS, upper(peek().text))) {
+      if (!at_end() && peek().kind == RcTokenKind::name &&
+          contains(MENU_OPTIONS, upper(peek().text))) {
         next();
       } else {
         position_ = before;
@@ -439,7 +451,8 @@ class Reader {
 
 }  // namespace
 
-ResourceReading read_resource_script(const SourceFile& script, std::span<const SourceFile> includes) {
+ResourceReading read_resource_script(const SourceFile& script,
+                                     std::span<const SourceFile> includes) {
   ResourceReading reading;
   try {
     reading.script = Reader(tokenize_resource_script(script, includes)).read();

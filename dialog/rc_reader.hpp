@@ -18,6 +18,7 @@ struct ResourceReading {
 // resource-script syntax. Ids may be #defined names of the included files.
 // Styles are kept by name: a control statement's default styles come first,
 // those written after it are added to them ("NOT STYLE" takes one away).
-ResourceReading read_resource_script(const SourceFile& script, std::span<const SourceFile> includes);
+ResourceReading read_resource_script(const SourceFile& script,
+                                     std::span<const SourceFile> includes);
 
 }  // namespace quelrin

@@ -45,12 +45,12 @@ struct ControlTemplate {
   std::set<std::string> styles;
 
   // The styles the dialog manager acts on, read off `styles`.
-  bool enabled = true;        // not WS_DISABLED
-  bool tab_stop = false;      // WS_TABSTOP
-  bool group_start = false;   // WS_GROUP
-  bool sorted = false;        // LBS_SORT, CBS_SORT
-  bool read_only = false;     // ES_READONLY
-  bool notifies = false;      // LBS_NOTIFY: double clicks reach the dialog
+  bool enabled = true;       // not WS_DISABLED
+  bool tab_stop = false;     // WS_TABSTOP
+  bool group_start = false;  // WS_GROUP
+  bool sorted = false;       // LBS_SORT, CBS_SORT
+  bool read_only = false;    // ES_READONLY
+  bool notifies = false;     // LBS_NOTIFY: double clicks reach the dialog
 };
 
 struct DialogTemplate {
@@ -69,8 +69,8 @@ enum class MenuItemKind { command, separator, popup };
 
 struct MenuItem {
   MenuItemKind kind = MenuItemKind::command;
-  std::string text;  // Windows-1252; empty for a separator
-  int id = 0;        // a command's id
+  std::string text;             // Windows-1252; empty for a separator
+  int id = 0;                   // a command's id
   std::vector<MenuItem> items;  // a popup's entries
 };
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "resources/resource_ids.h"
 #include "text/cp1252.hpp"
 #include "text/number_text.hpp"
-#include "resources/resource_ids.h"
 
 namespace quelrin {
 namespace {
@@ -18,10 +18,9 @@ constexpr int NUMBER_ROOM = 1024;
 constexpr int NAME_CHECK_ROOM = 24;
 constexpr int NAME_ROOM = static_cast<int>(MAX_NAME_BYTES) + 1;
 
-constexpr int NUMBER_FIELDS[] = {IDC_EDITOR_CONSTANT_1, IDC_EDITOR_CONSTANT_2,
-                                 IDC_EDITOR_CONSTANT_3, IDC_EDITOR_CONSTANT_4,
-                                 IDC_EDITOR_PC,         IDC_EDITOR_TC,
-                                 IDC_EDITOR_ACENTRIC};
+constexpr int NUMBER_FIELDS[] = {
+    IDC_EDITOR_CONSTANT_1, IDC_EDITOR_CONSTANT_2, IDC_EDITOR_CONSTANT_3, IDC_EDITOR_CONSTANT_4,
+    IDC_EDITOR_PC,         IDC_EDITOR_TC,         IDC_EDITOR_ACENTRIC};
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -77,7 +76,8 @@ int validate_number_field(Dialog& editor, int id) {
   // the text is not zero, is refused whole.
   const double value = read_leading_number(text);
   const std::string_view mantissa = std::string_view(text).substr(0, text.find_first_of("eE"));
-  if (!std::isfinite(value) || (value == 0.0 && mantissa.find_first_of("123456789") != std::string_view::npos)) {
+  if (!std::isfinite(value) ||
+      (value == 0.0 && mantissa.find_first_of("123456789") != std::string_view::npos)) {
     editor.set_focus(id);
     editor.select_text(id, 0, static_cast<int>(text.size()));
     return FIELD_REFUSED_CHARACTER;
@@ -170,7 +170,9 @@ void show_fluid(Dialog& editor, const FluidRecord& fluid) {
   const bool wagner = fluid.kind == KIND_WAGNER;
   const bool antoine = fluid.kind == KIND_ANTOINE;
   editor.check_radio(IDC_EDITOR_ANTOINE, IDC_EDITOR_ENVELOPE,
-                     wagner ? IDC_EDITOR_WAGNER : antoine ? IDC_EDITOR_ANTOINE : IDC_EDITOR_ENVELOPE);
+                     wagner    ? IDC_EDITOR_WAGNER
+                     : antoine ? IDC_EDITOR_ANTOINE
+                               : IDC_EDITOR_ENVELOPE);
   enable_constants(editor, wagner ? 4 : antoine ? 3 : 0);
   editor.set_text(IDC_EDITOR_CONSTANT_4, wagner ? format_g_exact(fluid.constants[3]) : "0");
   editor.set_text(IDC_EDITOR_PC, format_g_exact(fluid.pc_bar));

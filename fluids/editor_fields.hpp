@@ -2,8 +2,8 @@
 // and the critical constants of one fluid, as a scratch area.
 #pragma once
 
-#include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
+#include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 

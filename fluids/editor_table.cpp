@@ -4,9 +4,9 @@
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_loading.hpp"
 #include "fluids/fluid_names.hpp"
+#include "resources/resource_ids.h"
 #include "text/cp1252_literal.hpp"
 #include "text/replace_file.hpp"
-#include "resources/resource_ids.h"
 
 namespace quelrin {
 namespace {
@@ -15,7 +15,8 @@ std::ptrdiff_t at(int position) { return static_cast<std::ptrdiff_t>(position); 
 
 }  // namespace
 
-bool load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text) {
+bool load_fluids_for_editor(Dialog& editor, FluidTable& table,
+                            std::optional<std::string>& known_text) {
   FluidTable in_file_order;
   std::string text;
   if (!read_database_for(editor, in_file_order, text)) return false;
@@ -47,16 +48,18 @@ bool save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::str
         known_text = text;
         return true;
       case GuardedReplace::changed:
-        if (!editor.ask_yes_no({cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
-                                "editor o abriu. Salvar assim mesmo e descartar essas alterações?">,
-                                cp1252<"Atenção!">, MessageIcon::warning})) {
+        if (!editor.ask_yes_no(
+                {cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o "
+                        "editor o abriu. Salvar assim mesmo e descartar essas alterações?">,
+                 cp1252<"Atenção!">, MessageIcon::warning})) {
           return false;
         }
         discarded = std::move(found);
         expected = &discarded;
         break;
       case GuardedReplace::failed:
-        editor.show_message({cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!", MessageIcon::error});
+        editor.show_message({cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!",
+                             MessageIcon::error});
         return false;
     }
   }

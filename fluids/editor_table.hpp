@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
+#include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 
@@ -15,7 +15,8 @@ namespace quelrin {
 // editor's list and putting the editor into its opening state, and keeps the
 // file's bytes in `known_text`. True when the file was read, false after
 // telling the user why not.
-bool load_fluids_for_editor(Dialog& editor, FluidTable& table, std::optional<std::string>& known_text);
+bool load_fluids_for_editor(Dialog& editor, FluidTable& table,
+                            std::optional<std::string>& known_text);
 
 // Replaces dados.txt with the table, in its order, while the file still
 // holds `known_text` (none: no file was read). When another program has

@@ -71,10 +71,18 @@ std::string store_field(FluidRecord& record, std::size_t field, std::string_view
   if (!number) return cp1252<"não é um número">;
   if (!std::isfinite(*number)) return cp1252<"não é um número finito">;
   switch (field) {
-    case 6: record.pc_bar = *number; break;  // the file holds Pc before Tc
-    case 7: record.tc_k = *number; break;
-    case 8: record.acentric_factor = *number; break;
-    default: record.constants[field - 2] = *number; break;
+    case 6:
+      record.pc_bar = *number;
+      break;  // the file holds Pc before Tc
+    case 7:
+      record.tc_k = *number;
+      break;
+    case 8:
+      record.acentric_factor = *number;
+      break;
+    default:
+      record.constants[field - 2] = *number;
+      break;
   }
   return {};
 }
@@ -112,7 +120,8 @@ bool parse_fluid_database(std::string_view text, FluidTable& table, std::string&
   return true;
 }
 
-bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text, std::string& reason) {
+bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text,
+                         std::string& reason) {
   text.clear();
   if (!read_rest(file, text)) {
     reason = "erro de leitura";
@@ -133,7 +142,8 @@ std::string format_fluid_database(const FluidTable& table) {
   constexpr std::size_t NUMBERS_PER_RECORD = FIELDS_PER_RECORD - 2;
   std::size_t room = 24;
   for (const FluidRecord& record : table) {
-    room += record.name.size() + record.kind.size() + 2 + NUMBERS_PER_RECORD * (MAX_G_EXACT_CHARS + 1);
+    room +=
+        record.name.size() + record.kind.size() + 2 + NUMBERS_PER_RECORD * (MAX_G_EXACT_CHARS + 1);
   }
   std::string text(room, '\0');
   char* out = std::to_chars(text.data(), text.data() + room, table.size()).ptr;

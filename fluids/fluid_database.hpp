@@ -18,7 +18,8 @@ bool parse_fluid_database(std::string_view text, FluidTable& table, std::string&
 
 // The rest of an open file read into `text`, then parsed as above; a read
 // error is a malformed file ("erro de leitura").
-bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text, std::string& reason);
+bool read_fluid_database(std::FILE* file, FluidTable& table, std::string& text,
+                         std::string& reason);
 
 enum class DatabaseFile { read, not_opened, malformed };
 

@@ -62,8 +62,8 @@ int FluidEditor::on_close(Dialog& editor) {
 void FluidEditor::add_fluid(Dialog& editor) {
   switch (validate_editor_fields(editor)) {
     case FIELD_EMPTY:
-      editor.show_message({cp1252<"Verifique existência de campos não preenchidos!">, cp1252<"Atenção!">,
-                           MessageIcon::warning});
+      editor.show_message({cp1252<"Verifique existência de campos não preenchidos!">,
+                           cp1252<"Atenção!">, MessageIcon::warning});
       return;
     case FIELD_REFUSED_CHARACTER:
       editor.show_message({cp1252<"Verifique entrada de caracteres inválidos!">, cp1252<"Atenção!">,

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
+#include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 

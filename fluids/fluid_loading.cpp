@@ -23,12 +23,14 @@ bool read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
     case DatabaseFile::read:
       return true;
     case DatabaseFile::not_opened:
-      owner.show_message({cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error});
+      owner.show_message(
+          {cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error});
       return false;
     case DatabaseFile::malformed:
       break;
   }
-  owner.show_message({cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error});
+  owner.show_message(
+      {cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error});
   return false;
 }
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "fluids/fluid_record.hpp"
 #include "dialog/dialog.hpp"
+#include "fluids/fluid_record.hpp"
 
 namespace quelrin {
 

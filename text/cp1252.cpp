@@ -34,9 +34,14 @@ char cp1252_to_lower(char c) {
   if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 0x20);
   if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 0x20);
   switch (b) {
-    case 0x8A: case 0x8C: case 0x8E: return static_cast<char>(b + 0x10);  // Š Œ Ž
-    case 0x9F: return static_cast<char>(0xFF);                            // Ÿ
-    default: return c;
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+      return static_cast<char>(b + 0x10);  // Š Œ Ž
+    case 0x9F:
+      return static_cast<char>(0xFF);  // Ÿ
+    default:
+      return c;
   }
 }
 

@@ -13,10 +13,9 @@ namespace quelrin {
 
 // Unicode code points of the bytes 0x80-0x9F; 0 marks the five unassigned ones.
 inline constexpr std::array<std::uint16_t, 32> CP1252_HIGH_CONTROL_BLOCK = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 constexpr std::uint32_t cp1252_code_point(char c) {
   const unsigned b = static_cast<unsigned char>(c);
@@ -31,7 +30,8 @@ constexpr std::uint32_t cp1252_code_point(char c) {
 constexpr std::optional<char> cp1252_byte(std::uint32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (unsigned i = 0; i < CP1252_HIGH_CONTROL_BLOCK.size(); ++i) {
-    if (CP1252_HIGH_CONTROL_BLOCK[i] == cp || (CP1252_HIGH_CONTROL_BLOCK[i] == 0 && cp == 0x80 + i)) {
+    if (CP1252_HIGH_CONTROL_BLOCK[i] == cp ||
+        (CP1252_HIGH_CONTROL_BLOCK[i] == 0 && cp == 0x80 + i)) {
       return static_cast<char>(0x80 + i);
     }
   }
@@ -47,8 +47,11 @@ struct Utf8Sequence {
 constexpr Utf8Sequence read_utf8_sequence(std::string_view text, std::size_t i) {
   const auto byte = [&](std::size_t k) -> unsigned { return static_cast<unsigned char>(text[k]); };
   const unsigned lead = byte(i);
-  const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                           : (lead >> 3) == 0x1E ? 4 : 0;
+  const std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
   if (length == 0 || i + length > text.size()) return {0, 0};
   std::uint32_t cp = length == 1 ? lead : lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {

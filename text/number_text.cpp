@@ -21,8 +21,8 @@ long decimal_magnitude(std::string_view text) {
   const std::string_view mantissa = text.substr(0, exponent_at);
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t first = mantissa.find_first_of("123456789");
-  long magnitude = first < point ? static_cast<long>(point - first) - 1
-                                 : -static_cast<long>(first - point);
+  long magnitude =
+      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
   long exponent = 0;
   std::size_t i = exponent_at + 1;
   const bool negative = i < text.size() && text[i] == '-';
@@ -76,7 +76,8 @@ char* write_g_exact(char* out, double value) {
   const char* const exponent_mark = std::find(scientific, end, 'e');
   const char* mantissa = scientific;
   if (*mantissa == '-') ++mantissa;
-  const int digit_count = static_cast<int>(exponent_mark - mantissa) - (exponent_mark - mantissa > 1 ? 1 : 0);
+  const int digit_count =
+      static_cast<int>(exponent_mark - mantissa) - (exponent_mark - mantissa > 1 ? 1 : 0);
   // Six significant digits or fewer: plain "%g" gives the same digits.
   if (digit_count <= 6) return write_g(out, value);
   int exponent = 0;

@@ -134,7 +134,8 @@ bool replace_file(const std::string& path, std::string_view contents) {
 
 GuardedReplace replace_file_if_unchanged(const std::string& path,
                                          const std::optional<std::string>& expected,
-                                         std::string_view contents, std::optional<std::string>& found) {
+                                         std::string_view contents,
+                                         std::optional<std::string>& found) {
   for (int attempt = 0; attempt < MAX_LOCK_ATTEMPTS; ++attempt) {
     const std::optional<std::string> target = final_target(path);
     if (!target) return GuardedReplace::failed;
@@ -148,7 +149,8 @@ GuardedReplace replace_file_if_unchanged(const std::string& path,
       return replace_file(*target, contents) ? GuardedReplace::replaced : GuardedReplace::failed;
     }
     struct stat locked;
-    if (!lock_exclusively(file.fd()) || ::fstat(file.fd(), &locked) != 0) return GuardedReplace::failed;
+    if (!lock_exclusively(file.fd()) || ::fstat(file.fd(), &locked) != 0)
+      return GuardedReplace::failed;
     // A save that held the lock meanwhile renamed a new file over the one
     // locked here: the path names that one now, and it is the one to lock.
     struct stat named;

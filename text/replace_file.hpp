@@ -28,6 +28,7 @@ enum class GuardedReplace { replaced, changed, failed };
 // exist cannot be locked: creating it is not guarded.
 GuardedReplace replace_file_if_unchanged(const std::string& path,
                                          const std::optional<std::string>& expected,
-                                         std::string_view contents, std::optional<std::string>& found);
+                                         std::string_view contents,
+                                         std::optional<std::string>& found);
 
 }  // namespace quelrin

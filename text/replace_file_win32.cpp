@@ -1,8 +1,6 @@
 // Whole-file replacement on Windows: a unique temporary file beside the
 // target, written and committed to disk, then moved over it; guarded by
 // LockFileEx on a companion lock file.
-#include "text/replace_file.hpp"
-
 #include <io.h>
 #include <windows.h>
 
@@ -10,6 +8,7 @@
 #include <cstdio>
 
 #include "text/read_stream.hpp"
+#include "text/replace_file.hpp"
 
 namespace quelrin {
 namespace {
@@ -60,7 +59,8 @@ bool replace_file(const std::string& path, std::string_view contents) {
 
 GuardedReplace replace_file_if_unchanged(const std::string& path,
                                          const std::optional<std::string>& expected,
-                                         std::string_view contents, std::optional<std::string>& found) {
+                                         std::string_view contents,
+                                         std::optional<std::string>& found) {
   // Windows renames nothing over a file that is open, so the lock cannot be
   // held on the file being replaced: it is held on a hidden file beside it,
   // which stays, as deleting it would refuse the next program's open while

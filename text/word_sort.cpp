@@ -14,7 +14,17 @@ namespace {
 
 // Diacritics, in the order that breaks ties between letters of one base.
 enum Accent : int {
-  NONE, ACUTE, GRAVE, CIRCUMFLEX, CARON, RING, DIAERESIS, TILDE, CEDILLA, STROKE, ORDINAL
+  NONE,
+  ACUTE,
+  GRAVE,
+  CIRCUMFLEX,
+  CARON,
+  RING,
+  DIAERESIS,
+  TILDE,
+  CEDILLA,
+  STROKE,
+  ORDINAL
 };
 
 // A lower-case letter: its base letters ("ae" for æ) and its diacritic.
@@ -29,14 +39,13 @@ constexpr std::string_view ALPHABET = "abcdefghijklmnopqrstuvwxyz{|";
 
 // Bytes 0xE0-0xFF after lowering; ÷ (0xF7) is not a letter and never looked up.
 constexpr std::array<LetterWeight, 32> LATIN1_LETTERS = {{
-    {"a", GRAVE}, {"a", ACUTE}, {"a", CIRCUMFLEX}, {"a", TILDE},
-    {"a", DIAERESIS}, {"a", RING}, {"ae", NONE}, {"c", CEDILLA},
-    {"e", GRAVE}, {"e", ACUTE}, {"e", CIRCUMFLEX}, {"e", DIAERESIS},
-    {"i", GRAVE}, {"i", ACUTE}, {"i", CIRCUMFLEX}, {"i", DIAERESIS},
-    {"d", STROKE}, {"n", TILDE}, {"o", GRAVE}, {"o", ACUTE},
-    {"o", CIRCUMFLEX}, {"o", TILDE}, {"o", DIAERESIS}, {"", NONE},
-    {"o", STROKE}, {"u", GRAVE}, {"u", ACUTE}, {"u", CIRCUMFLEX},
-    {"u", DIAERESIS}, {"y", ACUTE}, {"{", NONE}, {"y", DIAERESIS},
+    {"a", GRAVE},      {"a", ACUTE},     {"a", CIRCUMFLEX}, {"a", TILDE},     {"a", DIAERESIS},
+    {"a", RING},       {"ae", NONE},     {"c", CEDILLA},    {"e", GRAVE},     {"e", ACUTE},
+    {"e", CIRCUMFLEX}, {"e", DIAERESIS}, {"i", GRAVE},      {"i", ACUTE},     {"i", CIRCUMFLEX},
+    {"i", DIAERESIS},  {"d", STROKE},    {"n", TILDE},      {"o", GRAVE},     {"o", ACUTE},
+    {"o", CIRCUMFLEX}, {"o", TILDE},     {"o", DIAERESIS},  {"", NONE},       {"o", STROKE},
+    {"u", GRAVE},      {"u", ACUTE},     {"u", CIRCUMFLEX}, {"u", DIAERESIS}, {"y", ACUTE},
+    {"{", NONE},       {"y", DIAERESIS},
 }};
 
 // Primary weights: every symbol before every digit before every letter.
@@ -47,15 +56,24 @@ constexpr int LETTER = 0x200;
 // Letters outside a-z and the Latin-1 block.
 LetterWeight other_letter(unsigned char lower) {
   switch (lower) {
-    case 0x83: return {"f", STROKE};      // ƒ
-    case 0x9A: return {"s", CARON};       // š
-    case 0x9C: return {"oe", NONE};       // œ
-    case 0x9E: return {"z", CARON};       // ž
-    case 0xAA: return {"a", ORDINAL};     // ª
-    case 0xB5: return {"|", NONE};        // µ
-    case 0xBA: return {"o", ORDINAL};     // º
-    case 0xDF: return {"ss", NONE};       // ß
-    default: return {"", NONE};           // ˆ: a modifier, weighed as a symbol
+    case 0x83:
+      return {"f", STROKE};  // ƒ
+    case 0x9A:
+      return {"s", CARON};  // š
+    case 0x9C:
+      return {"oe", NONE};  // œ
+    case 0x9E:
+      return {"z", CARON};  // ž
+    case 0xAA:
+      return {"a", ORDINAL};  // ª
+    case 0xB5:
+      return {"|", NONE};  // µ
+    case 0xBA:
+      return {"o", ORDINAL};  // º
+    case 0xDF:
+      return {"ss", NONE};  // ß
+    default:
+      return {"", NONE};  // ˆ: a modifier, weighed as a symbol
   }
 }
 
@@ -74,7 +92,8 @@ void put_weight(std::string& key, int weight) {
 }
 
 void put_count(std::string& key, std::size_t count) {
-  for (int shift = 24; shift >= 0; shift -= 8) key.push_back(static_cast<char>((count >> shift) & 0xFF));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    key.push_back(static_cast<char>((count >> shift) & 0xFF));
 }
 
 }  // namespace
@@ -103,7 +122,8 @@ std::string word_sort_key(std::string_view name) {
     } else if (const LetterWeight weight = letter_weight(c); weight.base.empty()) {
       add(SYMBOL + byte, NONE);
     } else {
-      for (char base : weight.base) add(LETTER + static_cast<int>(ALPHABET.find(base)), weight.accent);
+      for (char base : weight.base)
+        add(LETTER + static_cast<int>(ALPHABET.find(base)), weight.accent);
     }
   }
   // Letters first, then accents; a name without marks comes before the same
@@ -146,7 +166,8 @@ std::vector<std::size_t> list_box_order(std::span<const std::string_view> names)
   for (std::string_view name : names) keys.push_back(word_sort_key(name));
   std::vector<std::size_t> order(names.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  std::sort(order.begin(), order.end(),
+            [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
   std::vector<std::size_t> group_of(names.size());
   std::vector<std::size_t> group_start;
   for (std::size_t k = 0; k < order.size(); ++k) {

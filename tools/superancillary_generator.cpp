@@ -25,13 +25,13 @@ constexpr int N = SUPERANCILLARY_DEGREE + 1;  // nodes and coefficients
 // Far enough for 0.25 Tc of any fluid with omega up to 1.5 (Peng-Robinson
 // needs about 100 there); beyond it the iterative solver answers.
 constexpr Real RHO_MAX = 150;
-constexpr Real LN_B_TOLERANCE = 4e-16L;  // on ln B, times max(1, |ln B|)
+constexpr Real LN_B_TOLERANCE = 4e-16L;    // on ln B, times max(1, |ln B|)
 constexpr Real VOLUME_TOLERANCE = 1e-12L;  // relative, on V - 1 and Z
 // Nearer the critical point (s below 0.1, 0.999 of Tc) the volumes carry the
 // cube root of the solver's rounding (the three roots meet): no misfit to
 // split for; the fit still starts the solver there.
 constexpr Real VOLUME_TRUSTED_FROM = 1e-1L;
-constexpr Real NARROWEST = 1e-5L;          // relative to the range's end
+constexpr Real NARROWEST = 1e-5L;  // relative to the range's end
 const Real PI = std::acos(Real(-1));
 
 // One or more functions of the piece's variable, fitted together.
@@ -64,11 +64,13 @@ std::vector<double> in_powers(const std::vector<Real>& c) {
   sum[0] = c[0];
   for (int k = 1; k < N; ++k) {
     for (int i = 0; i < N; ++i)
-      sum[static_cast<std::size_t>(i)] += c[static_cast<std::size_t>(k)] * current[static_cast<std::size_t>(i)];
+      sum[static_cast<std::size_t>(i)] +=
+          c[static_cast<std::size_t>(k)] * current[static_cast<std::size_t>(i)];
     std::vector<Real> next(N, 0);  // T_k+1 = 2x T_k - T_k-1
     for (int i = 0; i + 1 < N; ++i)
       next[static_cast<std::size_t>(i + 1)] = 2 * current[static_cast<std::size_t>(i)];
-    for (int i = 0; i < N; ++i) next[static_cast<std::size_t>(i)] -= previous[static_cast<std::size_t>(i)];
+    for (int i = 0; i < N; ++i)
+      next[static_cast<std::size_t>(i)] -= previous[static_cast<std::size_t>(i)];
     previous = current;
     current = next;
   }
@@ -90,7 +92,8 @@ Real at(const Piece& piece, Real x) {
 // powers between nodes from `trusted_from` on.
 Real fit(const Sampler& sample, const Misfit& misfit, Real trusted_from, Piece& piece) {
   std::vector<Values> values;
-  for (int j = 0; j < N; ++j) values.push_back(sample(at(piece, std::cos(PI * (j + Real(0.5)) / N))));
+  for (int j = 0; j < N; ++j)
+    values.push_back(sample(at(piece, std::cos(PI * (j + Real(0.5)) / N))));
   const std::size_t functions = values[0].size();
   piece.powers.clear();
   for (std::size_t f = 0; f < functions; ++f) {
@@ -176,7 +179,8 @@ int run() {
               static_cast<double>(critical_rho), static_cast<double>(RHO_MAX), pieces, worst);
     std::fprintf(stderr, "%s ln B: %zu pieces, critical rho %.19Lg, worst misfit %.3Lg\n",
                  FAMILY_NAMES[table_row(family)], pieces.size(), critical_rho, worst);
-    std::printf("\nconstexpr SuperancillaryPiece %s_PIECES[] = {\n", FAMILY_NAMES[table_row(family)]);
+    std::printf("\nconstexpr SuperancillaryPiece %s_PIECES[] = {\n",
+                FAMILY_NAMES[table_row(family)]);
     for (const Piece& piece : pieces) {
       print_range(piece);
       print_coefficients(piece.powers[0], "}},\n");
@@ -196,8 +200,8 @@ int run() {
     Real volume_worst = 0;
     fit_range({volumes, relative, VOLUME_TOLERANCE, VOLUME_TRUSTED_FROM, NARROWEST * s_max}, 0.0,
               static_cast<double>(s_max), volume_pieces, volume_worst);
-    std::fprintf(stderr, "%s volumes: %zu pieces, worst misfit %.3Lg\n", FAMILY_NAMES[table_row(family)],
-                 volume_pieces.size(), volume_worst);
+    std::fprintf(stderr, "%s volumes: %zu pieces, worst misfit %.3Lg\n",
+                 FAMILY_NAMES[table_row(family)], volume_pieces.size(), volume_worst);
     std::printf("\nconstexpr VolumePiece %s_VOLUMES[] = {\n", FAMILY_NAMES[table_row(family)]);
     for (const Piece& piece : volume_pieces) {
       print_range(piece);
@@ -215,7 +219,8 @@ int run() {
   std::printf("};\n\nconst VolumeCurve SUPERANCILLARY_VOLUMES[] = {\n");
   for (const EquationFamily family : FAMILIES) {
     std::printf("    {%.17g, %s_VOLUMES, %d},\n",
-                static_cast<double>(critical_point<Real>(family).rho), FAMILY_NAMES[table_row(family)],
+                static_cast<double>(critical_point<Real>(family).rho),
+                FAMILY_NAMES[table_row(family)],
                 volume_counts[static_cast<std::size_t>(table_row(family))]);
   }
   std::printf("};\n\n}  // namespace quelrin\n");

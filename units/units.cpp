@@ -15,11 +15,12 @@ constexpr std::array<std::string_view, TEMPERATURE_UNIT_COUNT> TEMPERATURE_SUFFI
     "K", "R", cp1252<"°C">, cp1252<"°F">};
 constexpr std::array<std::string_view, PRESSURE_UNIT_COUNT> PRESSURE_SUFFIXES = {
     "bar", "atm", "kPa", "psi", "mmHg"};
-constexpr std::array<double, PRESSURE_UNIT_COUNT> PRESSURE_FACTORS = {
-    1.0, 0.986923266716, 100.0, 14.503773773, 750.061682704};
+constexpr std::array<double, PRESSURE_UNIT_COUNT> PRESSURE_FACTORS = {1.0, 0.986923266716, 100.0,
+                                                                      14.503773773, 750.061682704};
 constexpr std::array<std::string_view, PRESSURE_UNIT_COUNT> PRESSURE_LABELS = {
-    cp1252<"Pressão de Vapor (bar):">, cp1252<"Pressão de Vapor (atm):">, cp1252<"Pressão de Vapor (kPa):">,
-    cp1252<"Pressão de Vapor (psi):">, cp1252<"Pressão de Vapor (mmHg):">};
+    cp1252<"Pressão de Vapor (bar):">, cp1252<"Pressão de Vapor (atm):">,
+    cp1252<"Pressão de Vapor (kPa):">, cp1252<"Pressão de Vapor (psi):">,
+    cp1252<"Pressão de Vapor (mmHg):">};
 constexpr std::array<std::string_view, TEMPERATURE_UNIT_COUNT> TEMPERATURE_LABELS = {
     "Entre com a temperatura (K):", "Entre com a temperatura (R):",
     cp1252<"Entre com a temperatura (°C):">, cp1252<"Entre com a temperatura (°F):">};
@@ -38,20 +39,28 @@ std::optional<TemperatureUnit> temperature_unit_at(int index) {
 
 double temperature_to_kelvin(TemperatureUnit unit, double typed) {
   switch (unit) {
-    case TemperatureUnit::rankine: return typed / 1.8;
-    case TemperatureUnit::celsius: return typed + ZERO_CELSIUS_K;
-    case TemperatureUnit::fahrenheit: return (typed - 32.0) / 1.8 + ZERO_CELSIUS_K;
-    case TemperatureUnit::kelvin: break;
+    case TemperatureUnit::rankine:
+      return typed / 1.8;
+    case TemperatureUnit::celsius:
+      return typed + ZERO_CELSIUS_K;
+    case TemperatureUnit::fahrenheit:
+      return (typed - 32.0) / 1.8 + ZERO_CELSIUS_K;
+    case TemperatureUnit::kelvin:
+      break;
   }
   return typed;
 }
 
 double kelvin_to_temperature_unit(TemperatureUnit unit, double kelvin) {
   switch (unit) {
-    case TemperatureUnit::rankine: return kelvin * 1.8;
-    case TemperatureUnit::celsius: return kelvin - ZERO_CELSIUS_K;
-    case TemperatureUnit::fahrenheit: return (kelvin - ZERO_CELSIUS_K) * 1.8 + 32.0;
-    case TemperatureUnit::kelvin: break;
+    case TemperatureUnit::rankine:
+      return kelvin * 1.8;
+    case TemperatureUnit::celsius:
+      return kelvin - ZERO_CELSIUS_K;
+    case TemperatureUnit::fahrenheit:
+      return (kelvin - ZERO_CELSIUS_K) * 1.8 + 32.0;
+    case TemperatureUnit::kelvin:
+      break;
   }
   return kelvin;
 }

@@ -50,8 +50,8 @@ int UnitsDialog::on_command(Dialog& dialog, int control_id, int) {
         temperature_unit_at(checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT))
             .value_or(prefs_.temperature_unit);
     if (!write_prefs_file(PREFS_FILE, prefs_)) {
-      dialog.show_message({cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!",
-                           MessageIcon::error});
+      dialog.show_message(
+          {cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!", MessageIcon::error});
     }
     dialog.end(0);
     return 1;

@@ -18,7 +18,8 @@ void set_colour(const Cairo::RefPtr<Cairo::Context>& cr, const Colour& c) {
   cr->set_source_rgb(c.red / 255.0, c.green / 255.0, c.blue / 255.0);
 }
 
-void trace(const Cairo::RefPtr<Cairo::Context>& cr, const std::vector<DrawingPoint>& points, Scale s) {
+void trace(const Cairo::RefPtr<Cairo::Context>& cr, const std::vector<DrawingPoint>& points,
+           Scale s) {
   bool first = true;
   for (const DrawingPoint& p : points) {
     if (first)
@@ -48,7 +49,8 @@ void paint_text(const Cairo::RefPtr<Cairo::Context>& cr, const DrawingText& text
 
 }  // namespace
 
-void paint_drawing(const Cairo::RefPtr<Cairo::Context>& cr, const Drawing& d, double width, double height) {
+void paint_drawing(const Cairo::RefPtr<Cairo::Context>& cr, const Drawing& d, double width,
+                   double height) {
   if (!(d.width > 0.0 && d.height > 0.0)) return;
   const Scale s{width / d.width, height / d.height};
   cr->save();

@@ -16,7 +16,8 @@ int GtkDialogWindow::run() {
   const bool focus_first = procedure_.on_open(*this) != 0;
   if (!ended_) {
     window_->show();
-    if (Control* first = control_at(first_tab_stop(keyboard_controls())); focus_first && first != nullptr) {
+    if (Control* first = control_at(first_tab_stop(keyboard_controls()));
+        focus_first && first != nullptr) {
       first->widget->grab_focus();
     }
     loop_ = Glib::MainLoop::create();
@@ -47,7 +48,8 @@ void GtkDialogWindow::set_text(int id, std::string_view text) {
 std::string GtkDialogWindow::get_text(int id, int room) {
   Control* control = find(id);
   if (control == nullptr) return {};
-  if (text_is_selection(control->control->kind)) return selection_text(control->list->model(), room);
+  if (text_is_selection(control->control->kind))
+    return selection_text(control->list->model(), room);
   Glib::ustring shown;
   Gtk::Widget* widget = control->widget;
   if (auto* entry = dynamic_cast<Gtk::Entry*>(widget)) {
@@ -77,7 +79,8 @@ int GtkDialogWindow::list_selection(int id) {
 }
 
 void GtkDialogWindow::list_select(int id, int index) {
-  if (Control* control = find(id); control != nullptr && control->list) control->list->select(index);
+  if (Control* control = find(id); control != nullptr && control->list)
+    control->list->select(index);
 }
 
 int GtkDialogWindow::list_find_exact(int id, std::string_view text) {
@@ -96,11 +99,13 @@ std::string GtkDialogWindow::list_text(int id, int index) {
 }
 
 void GtkDialogWindow::list_delete(int id, int index) {
-  if (Control* control = find(id); control != nullptr && control->list) control->list->remove(index);
+  if (Control* control = find(id); control != nullptr && control->list)
+    control->list->remove(index);
 }
 
 void GtkDialogWindow::list_fill(int id, const std::vector<std::string_view>& entries) {
-  if (Control* control = find(id); control != nullptr && control->list) control->list->fill(entries);
+  if (Control* control = find(id); control != nullptr && control->list)
+    control->list->fill(entries);
 }
 
 void GtkDialogWindow::set_check(int id, bool checked) {
@@ -153,9 +158,13 @@ void GtkDialogWindow::show_drawing(int id, const Drawing& drawing) {
   control->widget->queue_draw();
 }
 
-void GtkDialogWindow::show_message(const Message& message) { host_.show_message(*window_, message); }
+void GtkDialogWindow::show_message(const Message& message) {
+  host_.show_message(*window_, message);
+}
 
-bool GtkDialogWindow::ask_yes_no(const Message& question) { return host_.ask_yes_no(*window_, question); }
+bool GtkDialogWindow::ask_yes_no(const Message& question) {
+  return host_.ask_yes_no(*window_, question);
+}
 
 void GtkDialogWindow::end(int result) {
   ended_ = true;
@@ -172,7 +181,8 @@ int GtkDialogWindow::open_document(std::string_view name) { return host_.open_do
 // --- helpers ---
 
 GtkDialogWindow::Control* GtkDialogWindow::find(int id) {
-  const auto found = std::find_if(controls_.begin(), controls_.end(), [id](const Control& c) { return c.control->id == id; });
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [id](const Control& c) { return c.control->id == id; });
   return found == controls_.end() ? nullptr : &*found;
 }
 
@@ -187,9 +197,11 @@ GtkDialogWindow::Control* GtkDialogWindow::control_of(Gtk::Widget* widget) {
 
 // Statics without an id have no widget of their own: nullptr.
 GtkDialogWindow::Control* GtkDialogWindow::control_at(int template_index) {
-  if (template_index < 0 || template_index >= static_cast<int>(template_.controls.size())) return nullptr;
+  if (template_index < 0 || template_index >= static_cast<int>(template_.controls.size()))
+    return nullptr;
   const ControlTemplate* wanted = &template_.controls[static_cast<std::size_t>(template_index)];
-  const auto found = std::find_if(controls_.begin(), controls_.end(), [wanted](const Control& c) { return c.control == wanted; });
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [wanted](const Control& c) { return c.control == wanted; });
   return found == controls_.end() ? nullptr : &*found;
 }
 
@@ -204,7 +216,8 @@ Gtk::ToggleButton* GtkDialogWindow::checkable(int id) {
 
 Gtk::RadioButton& GtkDialogWindow::unchecked_holder(Gtk::RadioButton& radio) {
   for (const auto& holder : unchecked_holders_) {
-    for (GSList* member = gtk_radio_button_get_group(radio.gobj()); member != nullptr; member = member->next) {
+    for (GSList* member = gtk_radio_button_get_group(radio.gobj()); member != nullptr;
+         member = member->next) {
       if (member->data == holder->gobj()) return *holder;
     }
   }

@@ -62,7 +62,7 @@ class GtkDialogWindow final : public Dialog {
   struct Control {
     const ControlTemplate* control = nullptr;
     Gtk::Widget* widget = nullptr;
-    std::unique_ptr<GtkList> list;  // list boxes and drop-down lists
+    std::unique_ptr<GtkList> list;     // list boxes and drop-down lists
     std::unique_ptr<Drawing> drawing;  // an owner-drawn control's picture
   };
 

@@ -1,10 +1,9 @@
 // GTK dialogs built: the window and its controls from the template's
 // GtkBuilder layout, the menu bar from the menu's, each control's signals
 // turned into the commands the Win32 dialog manager sends.
-#include "platform/gtk/gtk_dialog.hpp"
-
 #include "platform/gtk/builder_ids.hpp"
 #include "platform/gtk/cairo_painter.hpp"
+#include "platform/gtk/gtk_dialog.hpp"
 #include "platform/gtk/gtk_host.hpp"
 #include "resources/resource_ids.h"
 
@@ -32,7 +31,8 @@ GtkDialogWindow::GtkDialogWindow(const DialogTemplate& dialog_template, DialogPr
 void GtkDialogWindow::build(Gtk::Window* owner) {
   const std::string name = "dialog " + std::to_string(template_.id);
   builder_ = Gtk::Builder::create_from_resource(dialog_layout_path(template_.id));
-  window_.reset(dynamic_cast<Gtk::Window*>(builder_->get_object(dialog_builder_id(template_.id)).get()));
+  window_.reset(
+      dynamic_cast<Gtk::Window*>(builder_->get_object(dialog_builder_id(template_.id)).get()));
   if (window_ == nullptr) {
     error_ = name + ": no window " + dialog_builder_id(template_.id);
     return;
@@ -52,7 +52,8 @@ void GtkDialogWindow::build(Gtk::Window* owner) {
     if (is_list_kind(control.kind)) {
       added.list = std::make_unique<GtkList>(widget->gobj(), control.sorted);
       if (GtkWidget* view = added.list->drop_down_view()) {
-        atk_object_set_accessible_id(gtk_widget_get_accessible(view), (builder_id(control) + "-list").c_str());
+        atk_object_set_accessible_id(gtk_widget_get_accessible(view),
+                                     (builder_id(control) + "-list").c_str());
       }
     }
     connect(added);
@@ -111,19 +112,22 @@ void GtkDialogWindow::connect(Control& control) {
     // A radio button the user leaves is "clicked" too; only the one checked
     // reaches the procedure, as BN_CLICKED does.
     button->signal_clicked().connect([this, id, button, kind] {
-      if (quiet_ == 0 && (!is_radio(kind) || button->get_active())) send_command(id, NOTIFY_CLICKED);
+      if (quiet_ == 0 && (!is_radio(kind) || button->get_active()))
+        send_command(id, NOTIFY_CLICKED);
     });
   } else if (auto* area = dynamic_cast<Gtk::DrawingArea*>(control.widget)) {
     area->signal_draw().connect([&control, area](const Cairo::RefPtr<Cairo::Context>& cr) {
       if (control.drawing) {
-        paint_drawing(cr, *control.drawing, area->get_allocated_width(), area->get_allocated_height());
+        paint_drawing(cr, *control.drawing, area->get_allocated_width(),
+                      area->get_allocated_height());
       }
       return true;
     });
   } else if (kind == ControlKind::list_box && control.control->notifies) {
     control.widget->signal_button_press_event().connect(
         [this, id](GdkEventButton* event) {
-          if (event->type == GDK_2BUTTON_PRESS && event->button == 1) send_command(id, NOTIFY_DOUBLE_CLICKED);
+          if (event->type == GDK_2BUTTON_PRESS && event->button == 1)
+            send_command(id, NOTIFY_DOUBLE_CLICKED);
           return false;
         },
         false);

@@ -1,15 +1,16 @@
 // GTK dialogs' input delivered as the Win32 dialog manager delivers it:
 // Enter, Escape, Tab and the arrow keys, and the close box.
-#include "platform/gtk/gtk_dialog.hpp"
-
 #include <optional>
 
+#include "platform/gtk/gtk_dialog.hpp"
 #include "resources/resource_ids.h"
 
 namespace quelrin {
 namespace {
 
-bool is_enter(guint key) { return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter; }
+bool is_enter(guint key) {
+  return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
+}
 
 }  // namespace
 
@@ -20,7 +21,8 @@ void GtkDialogWindow::send_command(int id, int notification) {
 bool GtkDialogWindow::on_key(GdkEventKey* event) {
   if ((event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0) return false;
   // An open drop-down list takes its own keys: Enter picks, Escape closes.
-  for (Gtk::Widget* widget = window_->get_focus(); widget != nullptr; widget = widget->get_parent()) {
+  for (Gtk::Widget* widget = window_->get_focus(); widget != nullptr;
+       widget = widget->get_parent()) {
     if (GTK_IS_POPOVER(widget->gobj())) return false;
   }
   if (is_enter(event->keyval)) {
@@ -39,12 +41,15 @@ bool GtkDialogWindow::on_key(GdkEventKey* event) {
     case GDK_KEY_Down:
     case GDK_KEY_KP_Down:
     case GDK_KEY_Right:
-    case GDK_KEY_KP_Right: return move_in_radio_group(true);
+    case GDK_KEY_KP_Right:
+      return move_in_radio_group(true);
     case GDK_KEY_Up:
     case GDK_KEY_KP_Up:
     case GDK_KEY_Left:
-    case GDK_KEY_KP_Left: return move_in_radio_group(false);
-    default: return false;
+    case GDK_KEY_KP_Left:
+      return move_in_radio_group(false);
+    default:
+      return false;
   }
 }
 
@@ -66,7 +71,8 @@ bool GtkDialogWindow::on_delete(GdkEventAny*) {
 // whatever the arrangement on screen.
 void GtkDialogWindow::move_focus(bool forward) {
   const int focused = template_index(control_of(window_->get_focus()));
-  if (Control* next = control_at(next_tab_stop(keyboard_controls(), focused, forward))) next->widget->grab_focus();
+  if (Control* next = control_at(next_tab_stop(keyboard_controls(), focused, forward)))
+    next->widget->grab_focus();
 }
 
 // On a radio button the arrow keys move the focus within its group and
@@ -78,15 +84,18 @@ bool GtkDialogWindow::move_in_radio_group(bool forward) {
   Control* next = control_at(reached);
   if (next == nullptr) return false;
   next->widget->grab_focus();
-  if (next->control->kind != ControlKind::auto_radio_button || is_checked(next->control->id)) return true;
-  check_in_group(template_, static_cast<std::size_t>(reached), [this](std::size_t index, bool checked) {
-    Control* radio = control_at(static_cast<int>(index));
-    if (!checked) {
-      set_check(radio->control->id, false);
-    } else {
-      static_cast<Gtk::ToggleButton*>(radio->widget)->set_active(true);  // not quiet: the command goes out
-    }
-  });
+  if (next->control->kind != ControlKind::auto_radio_button || is_checked(next->control->id))
+    return true;
+  check_in_group(template_, static_cast<std::size_t>(reached),
+                 [this](std::size_t index, bool checked) {
+                   Control* radio = control_at(static_cast<int>(index));
+                   if (!checked) {
+                     set_check(radio->control->id, false);
+                   } else {
+                     static_cast<Gtk::ToggleButton*>(radio->widget)
+                         ->set_active(true);  // not quiet: the command goes out
+                   }
+                 });
   return true;
 }
 
@@ -95,10 +104,12 @@ std::vector<KeyboardControl> GtkDialogWindow::keyboard_controls() {
   keyboard.reserve(template_.controls.size());
   for (std::size_t index = 0; index < template_.controls.size(); ++index) {
     const Control* shown = control_at(static_cast<int>(index));
-    const auto* button = shown == nullptr ? nullptr : dynamic_cast<const Gtk::ToggleButton*>(shown->widget);
-    keyboard.push_back(keyboard_control(template_.controls[index],
-                                        shown != nullptr && shown->widget->is_sensitive() && shown->widget->is_visible(),
-                                        button != nullptr && button->get_active()));
+    const auto* button =
+        shown == nullptr ? nullptr : dynamic_cast<const Gtk::ToggleButton*>(shown->widget);
+    keyboard.push_back(keyboard_control(
+        template_.controls[index],
+        shown != nullptr && shown->widget->is_sensitive() && shown->widget->is_visible(),
+        button != nullptr && button->get_active()));
   }
   return keyboard;
 }

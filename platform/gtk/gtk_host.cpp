@@ -22,7 +22,8 @@ std::string file_ignoring_case(std::string_view name) {
   if (Glib::file_test(exact, Glib::FILE_TEST_IS_REGULAR)) return exact;
   try {
     for (const std::string& entry : Glib::Dir(".")) {
-      if (equal_ignoring_case(utf8_to_cp1252(entry), name) && Glib::file_test(entry, Glib::FILE_TEST_IS_REGULAR)) {
+      if (equal_ignoring_case(utf8_to_cp1252(entry), name) &&
+          Glib::file_test(entry, Glib::FILE_TEST_IS_REGULAR)) {
         return entry;
       }
     }

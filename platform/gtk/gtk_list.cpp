@@ -89,7 +89,8 @@ int GtkList::selection() const {
   if (drop_down_) return model_.selection();
   GtkTreeModel* model = nullptr;
   GtkTreeIter iter;
-  if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(view_), &model, &iter)) return -1;
+  if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(view_), &model, &iter))
+    return -1;
   GtkTreePath* path = gtk_tree_model_get_path(model, &iter);
   const int index = gtk_tree_path_get_indices(path)[0];
   gtk_tree_path_free(path);
@@ -126,8 +127,10 @@ bool GtkList::type_to_find(const GdkEventKey& event) {
   // drop-down list); no name holds one.
   if (character <= ' ' || g_unichar_iscntrl(character)) return false;
   char utf8[6];
-  const std::string typed = utf8_to_cp1252(std::string_view(utf8, static_cast<std::size_t>(g_unichar_to_utf8(character, utf8))));
-  if (typed.size() != 1 || (typed[0] == '?' && character != '?')) return true;  // no such character in the names
+  const std::string typed = utf8_to_cp1252(
+      std::string_view(utf8, static_cast<std::size_t>(g_unichar_to_utf8(character, utf8))));
+  if (typed.size() != 1 || (typed[0] == '?' && character != '?'))
+    return true;  // no such character in the names
   const int found = type_search_.find(model_.entries(), selection(), typed[0], event.time);
   if (found >= 0) pick(found);
   return true;
@@ -137,7 +140,8 @@ bool GtkList::type_to_find(const GdkEventKey& event) {
 // procedure either.
 void GtkList::pick(int index) {
   select(index);
-  if (drop_down_ && gtk_widget_get_visible(GTK_WIDGET(gtk_menu_button_get_popover(GTK_MENU_BUTTON(widget_))))) {
+  if (drop_down_ &&
+      gtk_widget_get_visible(GTK_WIDGET(gtk_menu_button_get_popover(GTK_MENU_BUTTON(widget_))))) {
     show_in_popover();
   }
 }
@@ -156,7 +160,9 @@ void GtkList::move_selection(int index) {
 }
 
 // The closed drop-down list shows its selected entry.
-void GtkList::show_selected() { gtk_label_set_text(label_, cp1252_to_utf8(model_.text(model_.selection())).c_str()); }
+void GtkList::show_selected() {
+  gtk_label_set_text(label_, cp1252_to_utf8(model_.text(model_.selection())).c_str());
+}
 
 gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self) {
   auto& list = *static_cast<GtkList*>(self);
@@ -171,21 +177,35 @@ gboolean GtkList::on_button_key(GtkWidget* button, GdkEventKey* event, gpointer 
         list.move_selection(list.selection() + 1);
       }
       return TRUE;
-    case GDK_KEY_F4: gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE); return TRUE;
+    case GDK_KEY_F4:
+      gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), TRUE);
+      return TRUE;
     case GDK_KEY_Up:
-    case GDK_KEY_KP_Up: list.move_selection(list.selection() < 0 ? 0 : list.selection() - 1); return TRUE;
-    case GDK_KEY_Page_Down: list.move_selection(list.selection() + page); return TRUE;
-    case GDK_KEY_Page_Up: list.move_selection(list.selection() - page); return TRUE;
-    case GDK_KEY_Home: list.move_selection(0); return TRUE;
-    case GDK_KEY_End: list.move_selection(list.count() - 1); return TRUE;
-    default: return list.type_to_find(*event);
+    case GDK_KEY_KP_Up:
+      list.move_selection(list.selection() < 0 ? 0 : list.selection() - 1);
+      return TRUE;
+    case GDK_KEY_Page_Down:
+      list.move_selection(list.selection() + page);
+      return TRUE;
+    case GDK_KEY_Page_Up:
+      list.move_selection(list.selection() - page);
+      return TRUE;
+    case GDK_KEY_Home:
+      list.move_selection(0);
+      return TRUE;
+    case GDK_KEY_End:
+      list.move_selection(list.count() - 1);
+      return TRUE;
+    default:
+      return list.type_to_find(*event);
   }
 }
 
 void GtkList::on_popover_shown(GtkWidget* popover, gpointer self) {
   auto& list = *static_cast<GtkList*>(self);
   // As wide as the drop-down list itself, as a Win32 one opens.
-  gtk_widget_set_size_request(gtk_bin_get_child(GTK_BIN(popover)), gtk_widget_get_allocated_width(list.widget_), -1);
+  gtk_widget_set_size_request(gtk_bin_get_child(GTK_BIN(popover)),
+                              gtk_widget_get_allocated_width(list.widget_), -1);
   list.show_in_popover();
   gtk_widget_grab_focus(GTK_WIDGET(list.view_));
 }

@@ -55,7 +55,8 @@ class GtkList {
   void move_selection(int index);
   void show_selected();
   void show_in_popover();
-  static void on_row_activated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn*, gpointer self);
+  static void on_row_activated(GtkTreeView* view, GtkTreePath* path, GtkTreeViewColumn*,
+                               gpointer self);
   static void on_popover_shown(GtkWidget* popover, gpointer self);
   static gboolean on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self);
   static gboolean on_view_key(GtkWidget* view, GdkEventKey* event, gpointer self);

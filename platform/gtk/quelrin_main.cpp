@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "app/application.hpp"
-#include "platform/gtk/gtk_host.hpp"
 #include "dialog/program_resources.hpp"
+#include "platform/gtk/gtk_host.hpp"
 #include "quelrin_version.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     return -1;
   }
   try {
-    Gtk::Window::set_default_icon(Gdk::Pixbuf::create_from_resource("/org/quelrin/quelrin.svg", 64, 64));
+    Gtk::Window::set_default_icon(
+        Gdk::Pixbuf::create_from_resource("/org/quelrin/quelrin.svg", 64, 64));
   } catch (const Glib::Error&) {
     Gtk::Window::set_default_icon_name("quelrin");  // no SVG loader: the installed icon
   }

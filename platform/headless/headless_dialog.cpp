@@ -239,7 +239,8 @@ ControlState* HeadlessDialog::find_list(int id) {
   return state != nullptr && is_list_kind(state->control->kind) ? state : nullptr;
 }
 
-std::string HeadlessDialog::usable(const ControlState* state, int id, bool (*kind_fits)(ControlKind)) const {
+std::string HeadlessDialog::usable(const ControlState* state, int id,
+                                   bool (*kind_fits)(ControlKind)) const {
   const std::string name = "control " + std::to_string(id);
   if (state == nullptr) return "no " + name;
   if (!kind_fits(state->control->kind)) return name + " does not take that action";
@@ -248,7 +249,8 @@ std::string HeadlessDialog::usable(const ControlState* state, int id, bool (*kin
 }
 
 bool HeadlessDialog::has_menu_command(int id) const {
-  const MenuTemplate* menu = template_.menu_id == 0 ? nullptr : find_menu(host_.resources(), template_.menu_id);
+  const MenuTemplate* menu =
+      template_.menu_id == 0 ? nullptr : find_menu(host_.resources(), template_.menu_id);
   if (menu == nullptr) return false;
   const std::vector<int> commands = menu_commands(*menu);
   return std::find(commands.begin(), commands.end(), id) != commands.end();

@@ -32,7 +32,8 @@ struct ControlState {
 
 class HeadlessDialog final : public Dialog {
  public:
-  HeadlessDialog(const DialogTemplate& dialog_template, DialogProcedure& procedure, HeadlessHost& host);
+  HeadlessDialog(const DialogTemplate& dialog_template, DialogProcedure& procedure,
+                 HeadlessHost& host);
 
   // --- Dialog, as the procedure sees it ---
   void set_text(int id, std::string_view text) override;

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "text/message.hpp"
 #include "dialog/dialog.hpp"
 #include "dialog/resource_script.hpp"
+#include "text/message.hpp"
 
 namespace quelrin {
 

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     std::cerr << "quelrin-script: " << resources.error << '\n';
     return 2;
   }
-  quelrin::ScriptRunner runner(read_lines(argc == 2 ? file : std::cin), resources.script, std::cout);
+  quelrin::ScriptRunner runner(read_lines(argc == 2 ? file : std::cin), resources.script,
+                               std::cout);
   return runner.run(quelrin::run_application);
 }

@@ -8,9 +8,9 @@
 #include "dialog/program_resources.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_loading.hpp"
+#include "platform/headless/headless_dialog.hpp"
 #include "text/cp1252.hpp"
 #include "text/replace_file.hpp"
-#include "platform/headless/headless_dialog.hpp"
 
 namespace quelrin {
 namespace {
@@ -114,7 +114,8 @@ void ScriptRunner::perform(HeadlessDialog& top, std::string_view verb, std::stri
 
 bool ScriptRunner::perform_aside(std::string_view verb, std::string_view rest) {
   if (verb == "answer") {
-    if (rest != "yes" && rest != "no") stop(2, "answer yes or no, not \"" + std::string(rest) + "\"");
+    if (rest != "yes" && rest != "no")
+      stop(2, "answer yes or no, not \"" + std::string(rest) + "\"");
     answers_.push_back(rest == "yes");
     return true;
   }
@@ -137,7 +138,8 @@ void ScriptRunner::save_from_outside(std::string_view rest) {
   text = utf8_to_cp1252(text);
   FluidTable table;
   std::string reason;
-  if (!parse_fluid_database(text, table, reason)) stop(2, "not a fluid database: " + cp1252_to_utf8(reason));
+  if (!parse_fluid_database(text, table, reason))
+    stop(2, "not a fluid database: " + cp1252_to_utf8(reason));
   if (!replace_file(DATABASE_FILE, text)) stop(2, "cannot write dados.txt");
 }
 
@@ -172,7 +174,8 @@ std::vector<std::string_view> ScriptRunner::words(std::string_view text, std::si
 int ScriptRunner::number(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) stop(2, "bad number \"" + std::string(text) + "\"");
+  if (error != std::errc() || end != text.data() + text.size())
+    stop(2, "bad number \"" + std::string(text) + "\"");
   return value;
 }
 

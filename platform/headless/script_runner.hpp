@@ -73,8 +73,8 @@ class ScriptRunner final : public HeadlessUser {
   [[noreturn]] void stop(int status, std::string_view reason);
 
   std::vector<std::string> lines_;
-  std::size_t next_ = 0;  // index of the line after the current one
-  std::deque<bool> answers_;  // true for yes
+  std::size_t next_ = 0;                                  // index of the line after the current one
+  std::deque<bool> answers_;                              // true for yes
   std::map<std::string, int, std::less<>> resource_ids_;  // the names met so far
   std::ostream& out_;
   Transcript transcript_;

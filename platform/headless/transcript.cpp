@@ -30,7 +30,8 @@ void show_drawing(std::ostream& out, const Drawing& d) {
   const Polyline* previous_curve = nullptr;
   for (const Polyline& line : d.lines) {
     // A curve cut in pieces by the frame is named once.
-    if (line.role == DrawingRole::curve && !(previous_curve && previous_curve->label == line.label)) {
+    if (line.role == DrawingRole::curve &&
+        !(previous_curve && previous_curve->label == line.label)) {
       out << "  curve " << quoted(line.label) << '\n';
     }
     if (line.role == DrawingRole::curve) previous_curve = &line;
@@ -57,13 +58,15 @@ void show_drawing(std::ostream& out, const Drawing& d) {
 
 // `warning "TITLE" "TEXT"` (or `error ...`)
 std::string described(const Message& message) {
-  return (message.icon == MessageIcon::warning ? "warning " : "error ") + quoted(message.title) + ' ' +
-         quoted(message.text);
+  return (message.icon == MessageIcon::warning ? "warning " : "error ") + quoted(message.title) +
+         ' ' + quoted(message.text);
 }
 
 }  // namespace
 
-void Transcript::message_shown(const Message& message) { out_ << "message " << described(message) << '\n'; }
+void Transcript::message_shown(const Message& message) {
+  out_ << "message " << described(message) << '\n';
+}
 
 void Transcript::question_asked(const Message& question, bool yes) {
   out_ << "question " << described(question) << (yes ? " answered yes" : " answered no") << '\n';

@@ -43,7 +43,8 @@ void stroke(HDC dc, const Polyline& line, const Mapping& m) {
   const std::vector<POINT> points = mapped(line.points, m);
   if (points.size() < 2) return;
   // GDI dashes only one-pixel pens.
-  const int width = line.dashed ? 1 : std::max(1, static_cast<int>(std::lround(line.width * m.sy * 0.6)));
+  const int width =
+      line.dashed ? 1 : std::max(1, static_cast<int>(std::lround(line.width * m.sy * 0.6)));
   const HPEN pen = CreatePen(line.dashed ? PS_DASH : PS_SOLID, width, colour_ref(line.colour));
   const HGDIOBJ old = SelectObject(dc, pen);
   ::Polyline(dc, points.data(), static_cast<int>(points.size()));
@@ -88,7 +89,8 @@ void paint_drawing(HDC dc, const RECT& area, const Drawing& d) {
   const Mapping m{width / d.width, height / d.height};
   for (const FilledPolygon& a : d.areas) fill(memory, mapped(a.points, m), a.colour);
   for (const Polyline& line : d.lines) stroke(memory, line, m);
-  for (const Marker& marker : d.markers) fill(memory, mapped(marker_outline(marker), m), marker.colour);
+  for (const Marker& marker : d.markers)
+    fill(memory, mapped(marker_outline(marker), m), marker.colour);
   for (const DrawingText& text : d.texts) write(memory, text, m);
 
   BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);

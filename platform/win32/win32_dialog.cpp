@@ -15,12 +15,14 @@ constexpr char COMBO_BOX_CLASS[] = "ComboBox";
 }  // namespace
 
 const Win32Dialog::ListMessages& Win32Dialog::list_messages(HWND list) const {
-  static constexpr ListMessages LIST_BOX = {
-      LB_ADDSTRING, LB_INSERTSTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL, LB_FINDSTRINGEXACT,
-      LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_DELETESTRING, LB_INITSTORAGE};
-  static constexpr ListMessages COMBO_BOX = {
-      CB_ADDSTRING, CB_INSERTSTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL, CB_FINDSTRINGEXACT,
-      CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_DELETESTRING, CB_INITSTORAGE};
+  static constexpr ListMessages LIST_BOX = {LB_ADDSTRING,    LB_INSERTSTRING, LB_RESETCONTENT,
+                                            LB_GETCURSEL,    LB_SETCURSEL,    LB_FINDSTRINGEXACT,
+                                            LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,
+                                            LB_DELETESTRING, LB_INITSTORAGE};
+  static constexpr ListMessages COMBO_BOX = {CB_ADDSTRING,    CB_INSERTSTRING, CB_RESETCONTENT,
+                                             CB_GETCURSEL,    CB_SETCURSEL,    CB_FINDSTRINGEXACT,
+                                             CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT,
+                                             CB_DELETESTRING, CB_INITSTORAGE};
   char class_name[sizeof COMBO_BOX_CLASS + 1] = {};
   GetClassNameA(list, class_name, sizeof class_name);
   return lstrcmpiA(class_name, COMBO_BOX_CLASS) == 0 ? COMBO_BOX : LIST_BOX;
@@ -44,7 +46,8 @@ std::string Win32Dialog::get_text(int id, int room) {
 int Win32Dialog::list_add(int id, std::string_view text) {
   const HWND list = GetDlgItem(window_, id);
   const std::string entry(text);
-  return static_cast<int>(SendMessageA(list, list_messages(list).add, 0, reinterpret_cast<LPARAM>(entry.c_str())));
+  return static_cast<int>(
+      SendMessageA(list, list_messages(list).add, 0, reinterpret_cast<LPARAM>(entry.c_str())));
 }
 
 void Win32Dialog::list_reset(int id) {
@@ -66,7 +69,8 @@ int Win32Dialog::list_find_exact(int id, std::string_view text) {
   const HWND list = GetDlgItem(window_, id);
   const std::string entry(text);
   // A start of -1 searches the whole list from its first entry.
-  return static_cast<int>(SendMessageA(list, list_messages(list).find_exact, static_cast<WPARAM>(-1),
+  return static_cast<int>(SendMessageA(list, list_messages(list).find_exact,
+                                       static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(entry.c_str())));
 }
 
@@ -81,8 +85,8 @@ std::string Win32Dialog::list_text(int id, int index) {
   const LRESULT length = SendMessageA(list, messages.text_length, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      SendMessageA(list, messages.text, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied = SendMessageA(list, messages.text, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
   return text;
 }
@@ -106,7 +110,8 @@ void Win32Dialog::list_fill(int id, const std::vector<std::string_view>& entries
   std::string entry;
   for (std::string_view text : entries) {
     entry.assign(text);
-    SendMessageA(list, messages.insert, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(list, messages.insert, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(entry.c_str()));
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
@@ -155,8 +160,8 @@ void Win32Dialog::show_message(const Message& message) {
 }
 
 bool Win32Dialog::ask_yes_no(const Message& question) {
-  return MessageBoxA(window_, question.text.c_str(), question.title.c_str(), MB_YESNO | icon_of(question)) ==
-         IDYES;
+  return MessageBoxA(window_, question.text.c_str(), question.title.c_str(),
+                     MB_YESNO | icon_of(question)) == IDYES;
 }
 
 void Win32Dialog::end(int result) { EndDialog(window_, result); }

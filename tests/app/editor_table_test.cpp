@@ -20,7 +20,8 @@ FluidRecord fluid(const char* name, double tc) {
 
 class EditorTableTest : public ProgramTest {
  protected:
-  EditorTableTest() : editor_(*find_dialog(program_resources().script, IDD_EDITOR), procedure_, bench_.host) {}
+  EditorTableTest()
+      : editor_(*find_dialog(program_resources().script, IDD_EDITOR), procedure_, bench_.host) {}
 
   void expect_in_step() {
     ASSERT_EQ(editor_.list_count(IDC_EDITOR_FLUID_LIST), static_cast<int>(table_.size()));
@@ -38,7 +39,7 @@ class EditorTableTest : public ProgramTest {
 TEST_F(EditorTableTest, ReadingPutsTheRecordsInTheListsOrder) {
   write_file("dados.txt",
              cp1252<"4\nmetano Envelope 0 0 0 0 1 190 0\nÁgua Envelope 0 0 0 0 1 647 0\n"
-             "Acetona Envelope 0 0 0 0 1 508 0\nn-Butano Envelope 0 0 0 0 1 425 0\n">);
+                    "Acetona Envelope 0 0 0 0 1 508 0\nn-Butano Envelope 0 0 0 0 1 425 0\n">);
   ASSERT_TRUE(load_fluids_for_editor(editor_, table_, known_text_));
   expect_in_step();
   EXPECT_EQ(table_[0].name, "Acetona");
@@ -52,7 +53,8 @@ TEST_F(EditorTableTest, ReadingPutsTheRecordsInTheListsOrder) {
 
 TEST_F(EditorTableTest, ReadingAManyNamedFileGivesTheOrderOfAddingEachName) {
   // Names that tie in the word sort (letter case, accents, marks) among many.
-  const char* const stems[] = {"agua", "AGUA", cp1252<"Água">, cp1252<"água">, "n-Butano", "nButano", "R-22", "R22", cp1252<"Éter">};
+  const char* const stems[] = {"agua",    "AGUA", cp1252<"Água">, cp1252<"água">, "n-Butano",
+                               "nButano", "R-22", "R22",          cp1252<"Éter">};
   std::string file = "900\n";
   std::vector<std::string> names;
   for (int i = 0; i < 100; ++i) {
@@ -65,9 +67,11 @@ TEST_F(EditorTableTest, ReadingAManyNamedFileGivesTheOrderOfAddingEachName) {
   ASSERT_TRUE(load_fluids_for_editor(editor_, table_, known_text_));
   expect_in_step();
 
-  HeadlessDialog one_by_one(*find_dialog(program_resources().script, IDD_EDITOR), procedure_, bench_.host);
+  HeadlessDialog one_by_one(*find_dialog(program_resources().script, IDD_EDITOR), procedure_,
+                            bench_.host);
   for (const std::string& name : names) one_by_one.list_add(IDC_EDITOR_FLUID_LIST, name);
-  EXPECT_EQ(editor_.control(IDC_EDITOR_FLUID_LIST)->list.entries(), one_by_one.control(IDC_EDITOR_FLUID_LIST)->list.entries());
+  EXPECT_EQ(editor_.control(IDC_EDITOR_FLUID_LIST)->list.entries(),
+            one_by_one.control(IDC_EDITOR_FLUID_LIST)->list.entries());
   for (const FluidRecord& record : table_) {  // each record still carries its own line's Tc
     EXPECT_EQ(names[static_cast<std::size_t>(record.tc_k) - 1], record.name);
   }

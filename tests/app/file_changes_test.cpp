@@ -9,8 +9,10 @@
 namespace quelrin::test {
 namespace {
 
-const char* const TWO_FLUIDS = "2\nZeta Antoine 4 1000 0 0 10 600 0.1\nAlfa Antoine 4 1000 0 0 10 600 0.1\n";
-const Message FILE_NOT_FOUND{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error};
+const char* const TWO_FLUIDS =
+    "2\nZeta Antoine 4 1000 0 0 10 600 0.1\nAlfa Antoine 4 1000 0 0 10 600 0.1\n";
+const Message FILE_NOT_FOUND{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">,
+                             MessageIcon::error};
 
 using FileChangesTest = ProgramTest;
 
@@ -51,8 +53,9 @@ TEST_F(FileChangesTest, FailedSaveKeepsTheFileAndTheEditorOpen) {
   });
   then([](HeadlessDialog& main) { main.press_escape(); });
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(messages(), (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">,
-                                                "Erro!", MessageIcon::error}}));
+  EXPECT_EQ(messages(),
+            (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">,
+                                   "Erro!", MessageIcon::error}}));
   EXPECT_EQ(read_file("dados.txt"), TWO_FLUIDS);
   EXPECT_EQ(bench_.user.seen, (std::vector<int>{IDD_MAIN, IDD_EDITOR, IDD_EDITOR, IDD_MAIN}));
 }
@@ -96,8 +99,9 @@ TEST_F(FileChangesTest, UnwritablePrefsAreReportedAndTheChoiceStillHolds) {
     main.press_escape();
   });
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(messages(), (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">,
-                                                "Erro!", MessageIcon::error}}));
+  EXPECT_EQ(messages(),
+            (std::vector<Message>{{cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">,
+                                   "Erro!", MessageIcon::error}}));
   EXPECT_EQ(read_file("prefs.dat"), "0 0");
 }
 

@@ -43,8 +43,9 @@ struct Token {
 std::vector<Token> unwrapped(const std::vector<Token>& tokens) {
   std::vector<Token> plain;
   for (std::size_t k = 0; k < tokens.size(); ++k) {
-    const bool wrapper = !tokens[k].literal && tokens[k].text == "cp1252" && k + 2 < tokens.size() &&
-                         tokens[k + 1].text == "<" && tokens[k + 2].literal;
+    const bool wrapper = !tokens[k].literal && tokens[k].text == "cp1252" &&
+                         k + 2 < tokens.size() && tokens[k + 1].text == "<" &&
+                         tokens[k + 2].literal;
     if (!wrapper) {
       plain.push_back(tokens[k]);
       continue;
@@ -98,8 +99,12 @@ std::vector<Token> tokens_of(const std::string& source) {
   return unwrapped(tokens);
 }
 
-bool opens(const Token& t) { return !t.literal && (t.text == "(" || t.text == "{" || t.text == "["); }
-bool closes(const Token& t) { return !t.literal && (t.text == ")" || t.text == "}" || t.text == "]"); }
+bool opens(const Token& t) {
+  return !t.literal && (t.text == "(" || t.text == "{" || t.text == "[");
+}
+bool closes(const Token& t) {
+  return !t.literal && (t.text == ")" || t.text == "}" || t.text == "]");
+}
 
 // A message text's shape: its literals, each run of other terms as VALUE.
 std::string message_shape(const std::vector<Token>& element) {
@@ -145,7 +150,8 @@ void collect_messages(const std::vector<Token>& tokens, std::set<std::string>& m
 std::set<std::string> program_messages() {
   std::set<std::string> messages;
   for (const char* folder : {"app", "calc", "fluids", "units", "dialog", "text", "platform"}) {
-    for (const auto& entry : fs::recursive_directory_iterator(fs::path(QUELRIN_SOURCE_DIR) / folder)) {
+    for (const auto& entry :
+         fs::recursive_directory_iterator(fs::path(QUELRIN_SOURCE_DIR) / folder)) {
       const std::string extension = entry.path().extension().string();
       if (extension != ".cpp" && extension != ".hpp") continue;
       collect_messages(tokens_of(read_file(entry.path())), messages);
@@ -158,8 +164,8 @@ std::set<std::string> page_messages() {
   const std::string page = read_file(fs::path(QUELRIN_SOURCE_DIR) / "help" / "mensagens.html");
   std::set<std::string> messages;
   const std::regex first_cell("<tr><td>([\\s\\S]*?)</td>");
-  for (auto m = std::sregex_iterator(page.begin(), page.end(), first_cell); m != std::sregex_iterator();
-       ++m) {
+  for (auto m = std::sregex_iterator(page.begin(), page.end(), first_cell);
+       m != std::sregex_iterator(); ++m) {
     std::string cell = std::regex_replace((*m)[1].str(), std::regex("<i>[\\s\\S]*?</i>"), VALUE);
     cell = std::regex_replace(cell, std::regex("<[^>]*>"), "");
     cell = std::regex_replace(cell, std::regex("&quot;"), "\"");
@@ -179,7 +185,8 @@ TEST(HelpMessages, PageListsEveryMessageOfTheProgramAndNoOther) {
     EXPECT_TRUE(page.contains(message)) << "not on help/mensagens.html: " << message;
   }
   for (const std::string& message : page) {
-    EXPECT_TRUE(program.contains(message)) << "on help/mensagens.html, not in the program: " << message;
+    EXPECT_TRUE(program.contains(message))
+        << "on help/mensagens.html, not in the program: " << message;
   }
 }
 

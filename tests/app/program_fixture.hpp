@@ -23,7 +23,9 @@ class ProgramTest : public testing::Test {
   }
   ~ProgramTest() override { std::filesystem::current_path(previous_); }
 
-  void then(std::function<void(HeadlessDialog&)> action) { bench_.user.actions.push_back(std::move(action)); }
+  void then(std::function<void(HeadlessDialog&)> action) {
+    bench_.user.actions.push_back(std::move(action));
+  }
 
   // Runs the program until the queued actions end it; its exit code.
   int run() { return run_application(bench_.host); }

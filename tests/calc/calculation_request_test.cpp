@@ -8,27 +8,29 @@
 
 #include "calc/correlations.hpp"
 #include "calc/fugacity_iteration.hpp"
-#include "text/cp1252_literal.hpp"
-#include "text/number_text.hpp"
 #include "calc/recorded_report.hpp"
 #include "tests/support/sample_fluids.hpp"
+#include "text/cp1252_literal.hpp"
+#include "text/number_text.hpp"
 
 namespace quelrin {
 namespace {
 
 constexpr int NITROGEN = 0;
-constexpr int ANTOINE = 1;  // Tc 600 K, log10(P / bar) = 4 - 1000 / (T / K)
+constexpr int ANTOINE = 1;      // Tc 600 K, log10(P / bar) = 4 - 1000 / (T / K)
 constexpr int UNREACHABLE = 2;  // its estimate, 100 bar, gives no three roots at 90 K
 
-const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning};
+const Message NO_TEMPERATURE{"Entre com algum valor de temperatura!", cp1252<"Atenção!">,
+                             MessageIcon::warning};
 const Message INVALID_CHARACTER{
-    cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">, cp1252<"Atenção!">,
-    MessageIcon::warning};
+    cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">,
+    cp1252<"Atenção!">, MessageIcon::warning};
 
 class CalculationRequest : public testing::Test {
  protected:
-  FluidTable fluids = {test::nitrogen(), test::antoine_fluid(),
-                       test::make_fluid("Alta", "Antoine", {2.0, 0.0, 0.0, 0.0}, 126.2, 33.98, 0.037)};
+  FluidTable fluids = {
+      test::nitrogen(), test::antoine_fluid(),
+      test::make_fluid("Alta", "Antoine", {2.0, 0.0, 0.0, 0.0}, 126.2, 33.98, 0.037)};
   UnitPrefs units;
   RecordedReport report;
 
@@ -59,8 +61,9 @@ TEST_F(CalculationRequest, EmptyTextOrOneWithoutDigitsAsksForATemperature) {
 }
 
 TEST_F(CalculationRequest, LetterOrBlankIsRefusedAtItsPosition) {
-  const std::pair<const char*, int> cases[] = {{"1e3", 1}, {"   ", 0}, {"9 0", 1}, {"90\t", 2},
-                                                {cp1252<"9á">, 1},   {cp1252<"-é">, 1},  {cp1252<"12ª">, 2}};
+  const std::pair<const char*, int> cases[] = {
+      {"1e3", 1},        {"   ", 0},        {"9 0", 1},        {"90\t", 2},
+      {cp1252<"9á">, 1}, {cp1252<"-é">, 1}, {cp1252<"12ª">, 2}};
   for (const auto& [text, position] : cases) {
     const CalcResult result = run(text);
     EXPECT_EQ(result.outcome, RequestOutcome::invalid_character) << text;
@@ -99,8 +102,8 @@ TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
   for (const char* text : {"-300", "0", "-0,0"}) {
     const CalcResult result = run(text);
     EXPECT_EQ(result.outcome, RequestOutcome::below_absolute_zero) << text;
-    EXPECT_EQ(result.message, (Message{"A temperatura deve estar acima do zero absoluto!", cp1252<"Atenção!">,
-                                       MessageIcon::warning}));
+    EXPECT_EQ(result.message, (Message{"A temperatura deve estar acima do zero absoluto!",
+                                       cp1252<"Atenção!">, MessageIcon::warning}));
     EXPECT_TRUE(result.clear_results);
   }
   units.temperature_unit = TemperatureUnit::celsius;
@@ -109,24 +112,27 @@ TEST_F(CalculationRequest, AtOrBelowAbsoluteZeroIsRefused) {
 }
 
 TEST_F(CalculationRequest, TcItselfIsRefusedWithTcInTheUsersUnit) {
-  const std::pair<TemperatureUnit, const char*> cases[] = {{TemperatureUnit::kelvin, "126.2K"},
-                                                           {TemperatureUnit::rankine, "227.16R"},
-                                                           {TemperatureUnit::celsius, cp1252<"-146.95°C">},
-                                                           {TemperatureUnit::fahrenheit, cp1252<"-232.51°F">}};
+  const std::pair<TemperatureUnit, const char*> cases[] = {
+      {TemperatureUnit::kelvin, "126.2K"},
+      {TemperatureUnit::rankine, "227.16R"},
+      {TemperatureUnit::celsius, cp1252<"-146.95°C">},
+      {TemperatureUnit::fahrenheit, cp1252<"-232.51°F">}};
   for (const auto& [unit, shown] : cases) {
     units.temperature_unit = unit;
     const CalcResult result = run(unit == TemperatureUnit::kelvin ? "126.2" : "1000");
     EXPECT_EQ(result.outcome, RequestOutcome::not_below_critical) << shown;
-    EXPECT_EQ(result.message, (Message{cp1252<"T maior que Tc de Nitrogênio ( Tc = "> + std::string(shown) + " )",
-                                       cp1252<"Atenção!">, MessageIcon::error}));
+    EXPECT_EQ(result.message,
+              (Message{cp1252<"T maior que Tc de Nitrogênio ( Tc = "> + std::string(shown) + " )",
+                       cp1252<"Atenção!">, MessageIcon::error}));
     EXPECT_TRUE(result.clear_results);
   }
   expect_report_untouched();
 }
 
 TEST_F(CalculationRequest, CompletedRunShowsThePressureAndTheEstimate) {
-  fluids[NITROGEN] = test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {-6.09676, 1.1367, -1.04072, -1.93306},
-                                      126.2, 33.9961, 0.0372);  // the shipped record
+  fluids[NITROGEN] =
+      test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {-6.09676, 1.1367, -1.04072, -1.93306},
+                       126.2, 33.9961, 0.0372);  // the shipped record
   const CalcResult result = run("90");
   RecordedReport direct;
   const double p = iterate_peng_robinson(90.0, estimate_wagner(90.0, fluids[NITROGEN]),
@@ -167,14 +173,16 @@ TEST_F(CalculationRequest, MissingFluidOrEquationStopsBeforeAnythingElse) {
   for (int fluid : {-1, 3}) {
     const CalcResult result = run("", fluid);
     EXPECT_EQ(result.outcome, RequestOutcome::no_fluid);
-    EXPECT_EQ(result.message, (Message{"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning}));
+    EXPECT_EQ(result.message,
+              (Message{"Selecione um fluido!", cp1252<"Atenção!">, MessageIcon::warning}));
     EXPECT_FALSE(result.clear_results);
     EXPECT_EQ(result.result_text, "");
   }
   {
     const CalcResult result = run("90", NITROGEN, std::nullopt);
     EXPECT_EQ(result.outcome, RequestOutcome::no_equation);
-    EXPECT_EQ(result.message, (Message{"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning}));
+    EXPECT_EQ(result.message,
+              (Message{"Selecione um modelo!", cp1252<"Atenção!">, MessageIcon::warning}));
   }
   expect_report_untouched();
 }

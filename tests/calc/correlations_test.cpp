@@ -28,8 +28,10 @@ TEST(Wagner, AllZeroConstantsGiveExactlyPcAtEveryTemperature) {
 
 TEST(Wagner, LeadingConstantAtHalfTcGivesPcTimesExpOfTwiceIt) {
   // tau = 0.5, s = -3.5, divided by T / Tc = 0.5: ln(P / Pc) = -7.
-  const FluidRecord fluid = test::make_fluid("W", "Wagner", {-7.0, 0.0, 0.0, 0.0}, 400.0, 35.5, 0.1);
-  EXPECT_NEAR(estimate_wagner(200.0, fluid), 35.5 * std::exp(-7.0), 35.5 * std::exp(-7.0) * RELATIVE);
+  const FluidRecord fluid =
+      test::make_fluid("W", "Wagner", {-7.0, 0.0, 0.0, 0.0}, 400.0, 35.5, 0.1);
+  EXPECT_NEAR(estimate_wagner(200.0, fluid), 35.5 * std::exp(-7.0),
+              35.5 * std::exp(-7.0) * RELATIVE);
 }
 
 TEST(FirstEstimate, KindIsMatchedWithLetterCase) {

@@ -15,7 +15,8 @@ namespace {
 // The angle offsets use pi = 3.14159265359, which puts the largest root of
 // (z-1)(z-2)(z-3) about 8e-14 above 3.
 constexpr double ROOT_TOLERANCE = 1e-13;
-const Message COMPLEX_ROOTS{cp1252<"Provável causa: raízes complexas.">, "Erro iterativo:", MessageIcon::error};
+const Message COMPLEX_ROOTS{cp1252<"Provável causa: raízes complexas.">,
+                            "Erro iterativo:", MessageIcon::error};
 
 TEST(CubicSolver, RootsOneTwoThreeGiveLiquidOneAndVapourThree) {
   RecordedReport report;

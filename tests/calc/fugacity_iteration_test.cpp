@@ -10,8 +10,8 @@
 #include <string>
 
 #include "calc/cubic_solver.hpp"
-#include "calc/recorded_report.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "calc/recorded_report.hpp"
 #include "tests/support/sample_fluids.hpp"
 #include "text/cp1252_literal.hpp"
 
@@ -46,7 +46,9 @@ TEST(FugacityIteration, LightFluidWellBelowTcConvergesWithEveryEquation) {
     EXPECT_TRUE(report.messages.empty());
     for (const std::string& line : report.log) {
       // std::regex: GoogleTest's own matcher knows no brackets on Windows.
-      EXPECT_TRUE(std::regex_match(line, std::regex(R"(f\(v\) = [0-9.e+-]+;    f\(l\) = [0-9.e+-]+)"))) << line;
+      EXPECT_TRUE(
+          std::regex_match(line, std::regex(R"(f\(v\) = [0-9.e+-]+;    f\(l\) = [0-9.e+-]+)")))
+          << line;
     }
     const auto [phi_v, phi_l] = parse_line(report.log.back());
     EXPECT_NEAR(phi_l / phi_v, 1.0, LOG_DIGITS);

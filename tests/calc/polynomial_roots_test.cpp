@@ -25,7 +25,8 @@ struct RootRun {
 RootRun find_roots(std::vector<double> coefficients, int degree) {
   const std::vector<double> before = coefficients;
   std::vector<double> work(coefficients.size() + 1);
-  RootRun run{0, std::vector<ComplexRoot>(static_cast<std::size_t>(std::max(degree, 0)) + 1, UNTOUCHED)};
+  RootRun run{
+      0, std::vector<ComplexRoot>(static_cast<std::size_t>(std::max(degree, 0)) + 1, UNTOUCHED)};
   run.status = find_polynomial_roots(coefficients.data(), work.data(), degree, run.roots.data());
   for (std::size_t k = 0; k < before.size(); ++k) {
     if (!std::isnan(before[k])) {
@@ -64,17 +65,21 @@ TEST(PolynomialRoots, BadArgumentsReturnTheirStatusAndWriteNothing) {
   EXPECT_EQ(find_roots(z36, 36).status, ROOTS_FOUND);
 }
 
-TEST(PolynomialRoots, LinearGivesItsRealRoot) { expect_roots(find_roots({-3.0, 2.0}, 1), {{1.5, 0.0}}); }
+TEST(PolynomialRoots, LinearGivesItsRealRoot) {
+  expect_roots(find_roots({-3.0, 2.0}, 1), {{1.5, 0.0}});
+}
 
 TEST(PolynomialRoots, RealRootsComeInTheOrderTheyAreFound) {
   expect_roots(find_roots({-6.0, 11.0, -6.0, 1.0}, 3), {{1.0, 0.0}, {2.0, 0.0}, {3.0, 0.0}});
   // (z + 1)(z - 10)(z - 100)
-  expect_roots(find_roots({1000.0, 890.0, -109.0, 1.0}, 3), {{-1.0, 0.0}, {10.0, 0.0}, {100.0, 0.0}});
+  expect_roots(find_roots({1000.0, 890.0, -109.0, 1.0}, 3),
+               {{-1.0, 0.0}, {10.0, 0.0}, {100.0, 0.0}});
 }
 
 TEST(PolynomialRoots, PairKeepsTheSignTheIterationGaveItFirst) {
   expect_roots(find_roots({1.0, 0.0, 1.0}, 2), {{0.0, -1.0}, {0.0, 1.0}});
-  expect_roots(find_roots({-1.0, 0.0, 0.0, 0.0, 1.0}, 4), {{0.0, 1.0}, {0.0, -1.0}, {-1.0, 0.0}, {1.0, 0.0}});
+  expect_roots(find_roots({-1.0, 0.0, 0.0, 0.0, 1.0}, 4),
+               {{0.0, 1.0}, {0.0, -1.0}, {-1.0, 0.0}, {1.0, 0.0}});
   // (z - 4)(z^2 + 2z + 5)
   expect_roots(find_roots({-20.0, -3.0, -2.0, 1.0}, 3), {{4.0, 0.0}, {-1.0, -2.0}, {-1.0, 2.0}});
 }
@@ -124,8 +129,12 @@ TEST(PolynomialRoots, InfiniteAndExtremeCoefficientsEndWithAStatusFromTheTable) 
   const double huge = std::numeric_limits<double>::max();
   const double tiny = std::numeric_limits<double>::denorm_min();
   for (const std::vector<double>& coefficients :
-       std::vector<std::vector<double>>{{inf, 1.0}, {1.0, -inf}, {huge, tiny, huge}, {tiny, tiny, tiny, tiny},
-                                        {1.0, 0.0, 0.0, 0.0, tiny}, {-inf, inf, 1.0}}) {
+       std::vector<std::vector<double>>{{inf, 1.0},
+                                        {1.0, -inf},
+                                        {huge, tiny, huge},
+                                        {tiny, tiny, tiny, tiny},
+                                        {1.0, 0.0, 0.0, 0.0, tiny},
+                                        {-inf, inf, 1.0}}) {
     const RootRun run = find_roots(coefficients, static_cast<int>(coefficients.size()) - 1);
     EXPECT_TRUE(run.status == ROOTS_FOUND || run.status == ROOTS_NOT_CONVERGED) << run.status;
   }

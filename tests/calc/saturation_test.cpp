@@ -1,5 +1,7 @@
 // The exact saturation solver and the superancillary curves, on the shipped
 // fluids with all four equations.
+#include "calc/saturation.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,13 +12,12 @@
 #include "calc/calculation_request.hpp"
 #include "calc/cubic_parameters.hpp"
 #include "calc/cubic_solver.hpp"
+#include "calc/fugacity_iteration.hpp"
 #include "calc/gas_constant.hpp"
 #include "calc/recorded_report.hpp"
 #include "calc/reduced_saturation.hpp"
-#include "calc/saturation.hpp"
 #include "calc/saturation_table.hpp"
 #include "calc/superancillary.hpp"
-#include "calc/fugacity_iteration.hpp"
 #include "tests/support/sample_fluids.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
@@ -62,7 +63,8 @@ TEST_F(Saturation, AgreesWithTheWindowsIterationWhereverThatConverges) {
         ASSERT_EQ(solve_saturation(e, t_k, fluid, state), SATURATION_SOLVED);
         const double z_gap = state.p_bar * (state.vapour_volume - state.liquid_volume) / (R * t_k);
         if (state.p_bar * state.liquid_volume / (R * t_k) < 1e-5) continue;
-        EXPECT_NEAR(std::log(window / state.p_bar), 0.0, 2.0 * WINDOW_TOLERANCES[list_index(e)] / z_gap);
+        EXPECT_NEAR(std::log(window / state.p_bar), 0.0,
+                    2.0 * WINDOW_TOLERANCES[list_index(e)] / z_gap);
         ++compared;
       }
     }
@@ -82,7 +84,8 @@ TEST_F(Saturation, BalancesTheFugacitiesWithThreeRealRootsBetweenTheSpinodals) {
       const double t_k = reduced * tc;
       SCOPED_TRACE(trace(fluid, EquationOfState::peng_robinson, reduced));
       SaturationState state;
-      ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, t_k, fluid, state), SATURATION_SOLVED);
+      ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, t_k, fluid, state),
+                SATURATION_SOLVED);
       EXPECT_LE(std::fabs(state.balance), BALANCE_TOLERANCE);
 
       const CubicParameters p = cubic_parameters(EquationOfState::peng_robinson, t_k, fluid);
@@ -159,7 +162,8 @@ TEST_F(Saturation, SaysSoAtAndAboveTheEquationsCriticalTemperature) {
 TEST_F(Saturation, EquationsCriticalTemperatureSitsWhereTheConstantsPutIt) {
   const FluidRecord& water = fluids[0];
   EXPECT_LT(equation_critical_temperature(EquationOfState::peng_robinson, water), water.tc_k);
-  EXPECT_GT(equation_critical_temperature(EquationOfState::peng_robinson, water), 0.9999 * water.tc_k);
+  EXPECT_GT(equation_critical_temperature(EquationOfState::peng_robinson, water),
+            0.9999 * water.tc_k);
   EXPECT_GT(equation_critical_temperature(EquationOfState::soave_redlich_kwong, water), water.tc_k);
   EXPECT_LT(equation_critical_temperature(EquationOfState::redlich_kwong, water), water.tc_k);
   EXPECT_NEAR(equation_critical_temperature(EquationOfState::van_der_waals, water), water.tc_k,
@@ -215,7 +219,8 @@ TEST_F(Saturation, SaturationTemperatureInvertsThePressure) {
         EXPECT_NEAR(state.p_bar / p_bar, 1.0, 2e-12);
       }
       double t_k = 0.0;
-      EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc_bar, fluid, t_k), SATURATION_ABOVE_CRITICAL);
+      EXPECT_EQ(saturation_temperature(e, 2.0 * fluid.pc_bar, fluid, t_k),
+                SATURATION_ABOVE_CRITICAL);
       EXPECT_EQ(saturation_temperature(e, 0.0, fluid, t_k), SATURATION_BELOW_RANGE);
       EXPECT_EQ(saturation_temperature(e, 1e-310, fluid, t_k), SATURATION_BELOW_RANGE);
     }
@@ -236,10 +241,12 @@ TEST_F(Saturation, AnswersEveryPressureThatIsANormalDoubleAndNoOther) {
     throw std::runtime_error(name);
   };
   SaturationState state;
-  ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, 5.6468474573948, fluid_named("Etileno"), state),
+  ASSERT_EQ(solve_saturation(EquationOfState::peng_robinson, 5.6468474573948,
+                             fluid_named("Etileno"), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 7.9025001699893088e-161, 1.0, 1e-12);
-  ASSERT_EQ(solve_saturation(EquationOfState::redlich_kwong, 4.15, fluid_named(cp1252<"Nitrogênio">), state),
+  ASSERT_EQ(solve_saturation(EquationOfState::redlich_kwong, 4.15,
+                             fluid_named(cp1252<"Nitrogênio">), state),
             SATURATION_SOLVED);
   EXPECT_NEAR(state.p_bar / 6.7123110122260988e-246, 1.0, 1e-12);
 
@@ -324,8 +331,8 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
     SaturationState polished;
     ASSERT_EQ(solve_saturation(e, t_k, fluid, polished), SATURATION_SOLVED);
     ReducedSaturation<double> reference;
-    ASSERT_TRUE(solve_reduced_saturation(equation_family(e), attraction_ratio(e, t_k, fluid),
-                                         reference));
+    ASSERT_TRUE(
+        solve_reduced_saturation(equation_family(e), attraction_ratio(e, t_k, fluid), reference));
     const double b = cubic_parameters(e, t_k, fluid).b;
     ASSERT_NEAR(polished.p_bar / exact, 1.0, 1e-13);
     ASSERT_NEAR(polished.liquid_volume / ((1.0 + reference.u_liquid) * b), 1.0, 1e-10);
@@ -342,8 +349,10 @@ TEST_F(Saturation, SuperancillaryMatchesTheIterativeSolverOnUnseenPoints) {
 // these by far more than 1e-9.
 TEST(SaturationReference, PressuresComputedApartFromTheProgramAgree) {
   // Critical constants and acentric factors as data/dados.txt ships them.
-  const FluidRecord nitrogen = test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {}, 126.2, 33.9961, 0.0372);
-  const FluidRecord water = test::make_fluid(cp1252<"Água">, "Wagner", {}, 647.35, 221.223, 0.344292);
+  const FluidRecord nitrogen =
+      test::make_fluid(cp1252<"Nitrogênio">, "Wagner", {}, 126.2, 33.9961, 0.0372);
+  const FluidRecord water =
+      test::make_fluid(cp1252<"Água">, "Wagner", {}, 647.35, 221.223, 0.344292);
   struct Reference {
     EquationOfState equation;
     const FluidRecord& fluid;

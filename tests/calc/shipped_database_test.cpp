@@ -7,10 +7,10 @@
 #include <string>
 
 #include "calc/calculation_request.hpp"
-#include "text/cp1252.hpp"
-#include "calc/recorded_report.hpp"
 #include "calc/fugacity_iteration.hpp"
+#include "calc/recorded_report.hpp"
 #include "tests/support/shipped_fluids.hpp"
+#include "text/cp1252.hpp"
 
 namespace quelrin {
 namespace {

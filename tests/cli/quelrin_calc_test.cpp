@@ -26,11 +26,11 @@ TEST_F(QuelrinCalc, PrintsTheKeyLinesOfACalculation) {
   const CliRun result = run("'" + utf8(cp1252<"Nitrogênio">) + "' 90");
   EXPECT_EQ(result.status, COMPUTED) << result.err;
   EXPECT_EQ(result.out, utf8(cp1252<"fluid: Nitrogênio\n"
-                             "equation: Peng-Robinson\n"
-                             "estimate: Valor por Wagner: 3.60713 bar.\n"
-                             "pressure: 3.61916\n"
-                             "iterations: 6\n"
-                             "note:\n">));
+                                    "equation: Peng-Robinson\n"
+                                    "estimate: Valor por Wagner: 3.60713 bar.\n"
+                                    "pressure: 3.61916\n"
+                                    "iterations: 6\n"
+                                    "note:\n">));
   EXPECT_EQ(result.err, "");
 }
 
@@ -40,11 +40,13 @@ TEST_F(QuelrinCalc, LogOptionAddsOneLineAnIteration) {
   EXPECT_THAT(result.out, HasSubstr("equation: Van der Waals\n"));
   int log_lines = 0;
   std::size_t start = 0;
-  for (std::size_t end; (end = result.out.find('\n', start)) != std::string::npos; start = end + 1) {
+  for (std::size_t end; (end = result.out.find('\n', start)) != std::string::npos;
+       start = end + 1) {
     const std::string line = result.out.substr(start, end - start);
     if (line.starts_with("log: ")) {
       ++log_lines;
-      EXPECT_THAT(line, testing::MatchesRegex("log: f\\(v\\) = [0-9.e+-]+;    f\\(l\\) = [0-9.e+-]+"));
+      EXPECT_THAT(line,
+                  testing::MatchesRegex("log: f\\(v\\) = [0-9.e+-]+;    f\\(l\\) = [0-9.e+-]+"));
     }
   }
   EXPECT_THAT(result.out, HasSubstr("iterations: 12\nnote:\nlog: "));
@@ -68,7 +70,8 @@ TEST_F(QuelrinCalc, NameInTheSameLetterCaseWinsOverAnEarlierCaseInsensitiveMatch
 TEST_F(QuelrinCalc, PrefsFileSetsTheUnitsAndOptionsWin) {
   test::write_file(dir.file("prefs.dat"), "2 2");  // kPa, °C
   const std::string nitrogen = "'" + utf8(cp1252<"Nitrogênio">) + "' ";
-  EXPECT_THAT(run(nitrogen + "-183,15").out, HasSubstr("estimate: Valor por Wagner: 360.713 kPa.\n"));
+  EXPECT_THAT(run(nitrogen + "-183,15").out,
+              HasSubstr("estimate: Valor por Wagner: 360.713 kPa.\n"));
   EXPECT_THAT(run("--pressure-unit bar " + nitrogen + "-183,15").out,
               HasSubstr("estimate: Valor por Wagner: 3.60713 bar.\n"));
   EXPECT_THAT(run("--temperature-unit K " + nitrogen + "90").out,
@@ -103,7 +106,8 @@ TEST_F(QuelrinCalc, FullDiskIsAFailure) {
     EXPECT_EQ(full.err, "quelrin-calc: cannot write standard output\n") << arguments;
   }
   // Nothing to write: a closed standard output is no failure.
-  EXPECT_EQ(run(nitrogen + "200 >&-").err, utf8(cp1252<"T maior que Tc de Nitrogênio ( Tc = 126.2K )\n">));
+  EXPECT_EQ(run(nitrogen + "200 >&-").err,
+            utf8(cp1252<"T maior que Tc de Nitrogênio ( Tc = 126.2K )\n">));
 }
 
 TEST_F(QuelrinCalc, HelpExitsZero) {

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <sstream>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/calc_program.hpp"
@@ -120,11 +120,12 @@ TEST_F(SaturationOptions, AlignedTableNamesAndUnitsItsColumns) {
   EXPECT_THAT(lines[0], testing::MatchesRegex(
                             " *temperature +estimate +pressure +iterations +saturation_pressure "
                             "+liquid_volume +vapour_volume +vaporization_enthalpy +dp_dt  note"));
-  EXPECT_THAT(lines[1],
-              testing::MatchesRegex(utf8(cp1252<" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C">)));
+  EXPECT_THAT(lines[1], testing::MatchesRegex(
+                            utf8(cp1252<" *°C +kPa +kPa +kPa +L/mol +L/mol +kJ/mol +kPa/°C">)));
   // The note stands unpadded after the numbers; "°" takes two bytes.
   const std::size_t width = lines[0].size() - std::string("  note").size();
-  for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), width + (i == 1 ? 2 : 0));
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i].size(), width + (i == 1 ? 2 : 0));
   EXPECT_THAT(lines[2], StartsWith("          0 "));
 
   // A table too long to hold is printed as it comes, in columns as wide as
@@ -157,7 +158,8 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
   const std::string pressure = split(lines_of(table.out)[1], ',')[4];
   const CliRun tsat = run("--tsat " + pressure + " " + water);
   ASSERT_EQ(tsat.status, COMPUTED) << tsat.err;
-  EXPECT_THAT(tsat.out, StartsWith(utf8(cp1252<"fluid: Água\nequation: Peng-Robinson\ntemperature: ">)));
+  EXPECT_THAT(tsat.out,
+              StartsWith(utf8(cp1252<"fluid: Água\nequation: Peng-Robinson\ntemperature: ">)));
   EXPECT_NEAR(*read_whole_number(field(tsat.out, "temperature")), 373.15, 1e-9);
 
   const CliRun celsius =
@@ -179,7 +181,7 @@ TEST_F(SaturationOptions, TsatInvertsTheTablesSaturationPressure) {
 // never 0, inf or nan. --tsat answers as far down, and refuses below.
 TEST_F(SaturationOptions, ExactColumnsFarBelowAnyTableHoldNumbersOrNothing) {
   const std::pair<std::string, bool> requests[] = {{"--eos rk --csv --table 4:4.6:0.05 ", false},
-                                                    {"--eos pr --csv --table 1:1.5:0.02 ", true}};
+                                                   {"--eos pr --csv --table 1:1.5:0.02 ", true}};
   for (const auto& [request, some_empty] : requests) {
     const CliRun table = run(request + nitrogen);
     ASSERT_EQ(table.status, COMPUTED) << table.err;
@@ -270,7 +272,8 @@ TEST_F(SaturationOptions, PlotMarksABoundedNumberOfTheTablesRows) {
   ASSERT_EQ(run("--plot n.svg --table 70:120:0.01 " + nitrogen + ">/dev/null").status, COMPUTED);
   const std::string svg = test::read_file(dir.file("n.svg"));
   std::size_t glyphs = 0;
-  for (std::size_t at = 0; (at = svg.find("<use xlink:href=\"#glyph", at)) != std::string::npos; ++at)
+  for (std::size_t at = 0; (at = svg.find("<use xlink:href=\"#glyph", at)) != std::string::npos;
+       ++at)
     ++glyphs;
   EXPECT_GT(glyphs, 400u);
   EXPECT_LT(glyphs, 2000u);
@@ -299,10 +302,12 @@ TEST_F(SaturationOptions, IsothermPrintsRowsThenMaxwellsConstruction) {
   EXPECT_EQ(lines[0], "volume,pressure");
   EXPECT_EQ(split(lines[1], ',').size(), 2u);
   ASSERT_EQ(lines[lines.size() - 3], "");
-  EXPECT_EQ(lines[lines.size() - 2], "saturation_pressure,liquid_volume,vapour_volume,liquid_area,vapour_area");
+  EXPECT_EQ(lines[lines.size() - 2],
+            "saturation_pressure,liquid_volume,vapour_volume,liquid_area,vapour_area");
   const std::vector<std::string> tie = split(lines.back(), ',');
   ASSERT_EQ(tie.size(), 5u);
-  const std::vector<std::string> row = split(lines_of(run("--csv --table 90:90:1 " + nitrogen).out)[1], ',');
+  const std::vector<std::string> row =
+      split(lines_of(run("--csv --table 90:90:1 " + nitrogen).out)[1], ',');
   EXPECT_EQ(tie[0], row[4]);
   EXPECT_EQ(tie[1], row[5]);
   EXPECT_EQ(tie[2], row[6]);
@@ -311,12 +316,15 @@ TEST_F(SaturationOptions, IsothermPrintsRowsThenMaxwellsConstruction) {
   EXPECT_NEAR(liquid_area / vapour_area, 1.0, 1e-9);
   EXPECT_NEAR(liquid_area, 494.915883214, 1e-8);
 
-  EXPECT_THAT(run("--isotherm 90 " + nitrogen).out, HasSubstr("\n                bar          L/mol"));
+  EXPECT_THAT(run("--isotherm 90 " + nitrogen).out,
+              HasSubstr("\n                bar          L/mol"));
   EXPECT_THAT(run("--eos rk --isotherm 126.15 " + nitrogen).out,
               HasSubstr("\nno saturation state: the temperature is not below the equation's"));
   const CliRun refused = run("--isotherm 9x0 " + nitrogen);
   EXPECT_EQ(refused.status, REFUSED);
-  EXPECT_EQ(refused.err, utf8(cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !\n">));
+  EXPECT_EQ(
+      refused.err,
+      utf8(cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !\n">));
   EXPECT_EQ(run("--isotherm 200 " + nitrogen).status, REFUSED);
 
   const CliRun plot = run("--plot agua.png --isotherm 373.15 " + water);
@@ -337,8 +345,9 @@ TEST_F(SaturationOptions, UsageErrorsOfTheNewOptions) {
   EXPECT_EQ(run("--table 300:300:1e309 " + water).status, USAGE);
   const CliRun lost = run("--table 1e20:100000000000000016384:1 " + water);
   EXPECT_EQ(lost.status, USAGE);
-  EXPECT_EQ(lost.err, "quelrin-calc: --table needs FROM:TO:STEP with TO not below FROM, a "
-                      "positive STEP and at most 1000000 rows\n");
+  EXPECT_EQ(lost.err,
+            "quelrin-calc: --table needs FROM:TO:STEP with TO not below FROM, a "
+            "positive STEP and at most 1000000 rows\n");
   EXPECT_EQ(run("--table 300:310:5 " + water + "300").status, USAGE);
   EXPECT_EQ(run("--csv " + water + "300").status, USAGE);
   EXPECT_EQ(run("--tsat 1 --table 300:310:5 " + water).status, USAGE);

@@ -5,6 +5,8 @@
 // 1e-14; the areas shrink as (1 - T / Tc)^2, so at 0.9999 of the equation's
 // Tc no double solver could make them agree to 1e-9, and 0.999 is the last
 // temperature tried (3e-10 at worst there).
+#include "diagram/isotherm.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 
 #include "calc/calculation_request.hpp"
 #include "calc/saturation.hpp"
-#include "diagram/isotherm.hpp"
 #include "tests/support/shipped_fluids.hpp"
 #include "text/cp1252.hpp"
 

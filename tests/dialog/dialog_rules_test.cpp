@@ -1,6 +1,8 @@
 // The Win32 dialog manager's rules that the portable managers follow:
 // Enter, the close box, radio groups, the first tab stop, an edit's
 // selection and a drop-down list's text.
+#include "dialog/dialog_rules.hpp"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "dialog/dialog_rules.hpp"
 #include "dialog/rc_reader.hpp"
 #include "resources/resource_ids.h"
 
@@ -83,7 +84,9 @@ TEST(DialogRules, AnUnhandledCloseIsCancelUnlessCancelIsThereAndDisabled) {
 TEST(DialogRules, ARadioButtonCheckedUnchecksTheOthersOfItsGroupOnly) {
   const DialogTemplate& editor = dialog(1);
   std::vector<std::pair<int, bool>> checks;
-  const SetCheck record = [&](std::size_t index, bool checked) { checks.emplace_back(editor.controls[index].id, checked); };
+  const SetCheck record = [&](std::size_t index, bool checked) {
+    checks.emplace_back(editor.controls[index].id, checked);
+  };
   check_in_group(editor, 6, record);  // "b"
   EXPECT_THAT(checks, ElementsAre(Pair(20, false), Pair(21, true)));
   checks.clear();
@@ -94,14 +97,17 @@ TEST(DialogRules, ARadioButtonCheckedUnchecksTheOthersOfItsGroupOnly) {
 TEST(DialogRules, TheFirstTabStopSkipsDisabledControlsAndIsARadioGroupsCheckedButton) {
   const DialogTemplate& editor = dialog(1);
   std::vector<KeyboardControl> keys;
-  for (const ControlTemplate& c : editor.controls) keys.push_back(keyboard_control(c, c.id < 20 && c.id != 10, c.id == 21));
+  for (const ControlTemplate& c : editor.controls)
+    keys.push_back(keyboard_control(c, c.id < 20 && c.id != 10, c.id == 21));
   EXPECT_EQ(first_tab_stop(keys), 1);
   for (KeyboardControl& key : keys) key.usable = !key.tab_stop || key.radio;
   EXPECT_EQ(first_tab_stop(keys), 6);  // "b", checked, not "a", the group's stop
 }
 
 TEST(DialogRules, EditSelectionKeepsItsOrderWithinTheTextAndANegativeStartSelectsNothing) {
-  auto ends = [](std::optional<EditSelection> s) { return s ? std::pair(s->from, s->to) : std::pair(-9, -9); };
+  auto ends = [](std::optional<EditSelection> s) {
+    return s ? std::pair(s->from, s->to) : std::pair(-9, -9);
+  };
   EXPECT_EQ(ends(edit_selection(3, 1, 2)), std::pair(1, 2));
   EXPECT_EQ(ends(edit_selection(3, 2, -1)), std::pair(2, 3));
   EXPECT_EQ(ends(edit_selection(3, 9, 0)), std::pair(3, 0));

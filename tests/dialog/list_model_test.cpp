@@ -1,11 +1,12 @@
 // A list's entries and selection as a Win32 list box keeps them.
+#include "dialog/list_model.hpp"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "dialog/list_model.hpp"
 #include "tests/support/list_box_order.hpp"
 
 namespace quelrin {

@@ -1,18 +1,19 @@
 // Type-to-find as a Win32 list does it: by first letter round the list, by
 // prefix when the characters come quickly, letter case folded in code page
 // 1252.
+#include "dialog/list_type_search.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "dialog/list_type_search.hpp"
-
 namespace quelrin {
 namespace {
 
 // The editor's word-sorted names, in Windows-1252.
-const std::vector<std::string> NAMES = {"Acetona", "\xC1gua", "Benzeno", "Butano", "Etano", "\xC9ter", "Metano", "Metanol"};
+const std::vector<std::string> NAMES = {"Acetona", "\xC1gua", "Benzeno", "Butano",
+                                        "Etano",   "\xC9ter", "Metano",  "Metanol"};
 
 TEST(ListTypeSearch, OneLetterGoesRoundTheEntriesStartingWithItWhateverTheCase) {
   ListTypeSearch search;
@@ -20,7 +21,8 @@ TEST(ListTypeSearch, OneLetterGoesRoundTheEntriesStartingWithItWhateverTheCase) 
   EXPECT_EQ(search.find(NAMES, 2, 'B', 12000), 3);
   EXPECT_EQ(search.find(NAMES, 3, 'b', 14000), 2) << "round the list";
   EXPECT_EQ(search.find(NAMES, 2, 'b', 14100), 3) << "the same letter again, quickly, goes on";
-  EXPECT_EQ(search.find(NAMES, 3, '\xE1', 16000), 1) << "a acute finds Agua with its accent, not Acetona";
+  EXPECT_EQ(search.find(NAMES, 3, '\xE1', 16000), 1)
+      << "a acute finds Agua with its accent, not Acetona";
   EXPECT_EQ(search.find(NAMES, 1, 'e', 18000), 4) << "e finds Etano, not Eter with its accent";
   EXPECT_EQ(search.find(NAMES, 4, 'z', 20000), -1);
 }

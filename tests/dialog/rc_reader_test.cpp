@@ -63,17 +63,19 @@ TEST(ProgramResources, MainWindowListsItsControlsInTabOrder) {
   EXPECT_FALSE(main.styles.count("WS_MAXIMIZEBOX"));
   EXPECT_FALSE(main.styles.count("WS_THICKFRAME"));
   using K = ControlKind;
-  EXPECT_THAT(ids_and_kinds(main),
-              ElementsAre(std::pair(1, K::default_push_button), std::pair(2, K::push_button),
-                          std::pair(109, K::push_button), std::pair(101, K::combo_box),
-                          std::pair(102, K::combo_box), std::pair(103, K::edit), std::pair(105, K::edit),
-                          std::pair(104, K::edit), std::pair(-1, K::static_text),
-                          std::pair(-1, K::static_text), std::pair(108, K::list_box),
-                          std::pair(-1, K::static_text), std::pair(110, K::static_text),
-                          std::pair(107, K::static_text), std::pair(106, K::static_text)));
-  EXPECT_THAT(texts(main), ElementsAre("Calcula", "Sair", "Sobre", "", "", "", "", "", "Escolha o modelo:",
-                                       "Selecione o fluido:", "", cp1252<"Iterações (fugacidade vapor e líquido):">,
-                                       "", "", ""));
+  EXPECT_THAT(
+      ids_and_kinds(main),
+      ElementsAre(std::pair(1, K::default_push_button), std::pair(2, K::push_button),
+                  std::pair(109, K::push_button), std::pair(101, K::combo_box),
+                  std::pair(102, K::combo_box), std::pair(103, K::edit), std::pair(105, K::edit),
+                  std::pair(104, K::edit), std::pair(-1, K::static_text),
+                  std::pair(-1, K::static_text), std::pair(108, K::list_box),
+                  std::pair(-1, K::static_text), std::pair(110, K::static_text),
+                  std::pair(107, K::static_text), std::pair(106, K::static_text)));
+  EXPECT_THAT(texts(main),
+              ElementsAre("Calcula", "Sair", "Sobre", "", "", "", "", "",
+                          "Escolha o modelo:", "Selecione o fluido:", "",
+                          cp1252<"Iterações (fugacidade vapor e líquido):">, "", "", ""));
 }
 
 TEST(ProgramResources, MainWindowStylesThatDecideBehaviour) {
@@ -93,8 +95,8 @@ TEST(ProgramResources, MainWindowStylesThatDecideBehaviour) {
 TEST(ProgramResources, MenuHoldsTheCommandsInOrder) {
   const MenuTemplate* menu = find_menu(program(), IDR_MAIN_MENU);
   ASSERT_NE(menu, nullptr);
-  EXPECT_THAT(menu_commands(*menu), ElementsAre(IDM_FLUID_EDITOR, IDM_UNITS, IDM_CALCULATE, IDM_DIAGRAM,
-                                                IDM_EXIT, IDM_ABOUT, IDM_HELP));
+  EXPECT_THAT(menu_commands(*menu), ElementsAre(IDM_FLUID_EDITOR, IDM_UNITS, IDM_CALCULATE,
+                                                IDM_DIAGRAM, IDM_EXIT, IDM_ABOUT, IDM_HELP));
   ASSERT_EQ(menu->items.size(), 2u);
   EXPECT_EQ(menu->items[0].text, "&Ferramentas");
   EXPECT_EQ(menu->items[0].items[3].text, "&Diagrama");
@@ -119,8 +121,9 @@ TEST(ProgramResources, EditorStartsWithConstantFourAndTheFrameDisabled) {
   const DialogTemplate& editor = program_dialog(IDD_EDITOR);
   std::vector<int> ids;
   for (const ControlTemplate& c : editor.controls) ids.push_back(c.id);
-  EXPECT_THAT(ids, ElementsAre(301, 307, 304, 305, 306, 308, 309, 310, 311, -1, -1, -1, -1, -1, 312, 313, 314,
-                               -1, -1, 303, 322, 328, 302, -1, -1, 316, 321, 324, 325, -1));
+  EXPECT_THAT(ids,
+              ElementsAre(301, 307, 304, 305, 306, 308, 309, 310, 311, -1, -1, -1, -1, -1, 312, 313,
+                          314, -1, -1, 303, 322, 328, 302, -1, -1, 316, 321, 324, 325, -1));
   EXPECT_TRUE(editor.styles.count("DS_MODALFRAME"));
   EXPECT_TRUE(control(editor, IDC_EDITOR_FLUID_LIST).sorted);
   EXPECT_TRUE(control(editor, IDC_EDITOR_FLUID_LIST).notifies);
@@ -150,7 +153,8 @@ ResourceReading read(std::string_view script, std::string_view header = "") {
 }
 
 TEST(ResourceScriptSyntax, DialogExWithBracesAndGenericControls) {
-  const ResourceReading reading = read(R"(
+  const ResourceReading reading =
+      read(R"(
     #include "ids.h"
     #include <windows.h>
     LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL
@@ -167,15 +171,17 @@ TEST(ResourceScriptSyntax, DialogExWithBracesAndGenericControls) {
       LTEXT "say ""hi"" and \"bye\"", ID_STATIC, 1, 2, 3, 4, NOT WS_GROUP
       ICON ID_DIALOG, 7, 1, 2
     }
-  )", "#define ID_DIALOG 300\n#define ID_OK (ID_DIALOG + 1)\n#define ID_STATIC (-1)\n");
+  )",
+           "#define ID_DIALOG 300\n#define ID_OK (ID_DIALOG + 1)\n#define ID_STATIC (-1)\n");
   ASSERT_EQ(reading.error, "");
   const DialogTemplate& dialog = reading.script.dialogs.at(0);
   EXPECT_EQ(dialog.id, 300);
   EXPECT_EQ(dialog.font_name, "MS Shell Dlg");
   using K = ControlKind;
-  EXPECT_THAT(ids_and_kinds(dialog), ElementsAre(std::pair(301, K::default_push_button),
-                                                 std::pair(5, K::auto_radio_button), std::pair(6, K::list_box),
-                                                 std::pair(-1, K::static_text), std::pair(7, K::icon)));
+  EXPECT_THAT(
+      ids_and_kinds(dialog),
+      ElementsAre(std::pair(301, K::default_push_button), std::pair(5, K::auto_radio_button),
+                  std::pair(6, K::list_box), std::pair(-1, K::static_text), std::pair(7, K::icon)));
   EXPECT_TRUE(dialog.controls[0].tab_stop);
   EXPECT_FALSE(dialog.controls[1].tab_stop);  // CONTROL has no default styles
   EXPECT_TRUE(dialog.controls[2].sorted);
@@ -238,7 +244,8 @@ TEST(ResourceScriptSyntax, VersionInformationIsPassedOver) {
   )");
   ASSERT_EQ(reading.error, "");
   EXPECT_THAT(menu_commands(reading.script.menus.at(0)), ElementsAre(20));
-  EXPECT_THAT(read("1 VERSIONINFO FILEVERSION 1 BEGIN BLOCK \"x\" BEGIN END").error, HasSubstr("unexpected end"));
+  EXPECT_THAT(read("1 VERSIONINFO FILEVERSION 1 BEGIN BLOCK \"x\" BEGIN END").error,
+              HasSubstr("unexpected end"));
 }
 
 TEST(ResourceScriptSyntax, ErrorsNameFileAndLine) {
@@ -252,7 +259,8 @@ TEST(ResourceScriptSyntax, ErrorsNameFileAndLine) {
             "test.rc:3: unsupported control SLIDER");
   EXPECT_EQ(read("#define F(x) x").error, "test.rc:1: macros with arguments are not supported");
   // Longer than 32 bits, in either base: refused before the value overflows.
-  EXPECT_EQ(read("\n10000000000000000000000 DIALOG 0, 0, 1, 1").error, "test.rc:2: number out of range");
+  EXPECT_EQ(read("\n10000000000000000000000 DIALOG 0, 0, 1, 1").error,
+            "test.rc:2: number out of range");
   EXPECT_EQ(read("1 DIALOG 0x100000000, 0, 1, 1").error, "test.rc:1: number out of range");
   EXPECT_EQ(read("1 DIALOG 0xFFFFFFFF, 0, 1, 1").error, "test.rc:1: number out of range");
 }

@@ -90,7 +90,8 @@ int fchmod(int fd, mode_t mode) {
 }
 
 ssize_t write(int fd, const void* buffer, size_t count) {
-  if (!is_temporary(fd)) return real<ssize_t (*)(int, const void*, size_t)>("write")(fd, buffer, count);
+  if (!is_temporary(fd))
+    return real<ssize_t (*)(int, const void*, size_t)>("write")(fd, buffer, count);
   if (inject("write")) return -1;
   const long chunk = std::atol(setting("QUELRIN_WRITE_CHUNK"));
   if (chunk > 0 && count > static_cast<size_t>(chunk)) count = static_cast<size_t>(chunk);

@@ -32,19 +32,23 @@ TEST(FluidDatabase, FieldsKeepTheirPlacesBothWays) {
 }
 
 TEST(FluidDatabase, ReadingIsByTokensWhateverTheLayout) {
-  const std::string lines = cp1252<"2\nÁgua Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292\n"
-                            "R-22 Envelope 0 0 0 0 49.9 369.3 0.221\n">;
+  const std::string lines = cp1252<
+      "2\nÁgua Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292\n"
+      "R-22 Envelope 0 0 0 0 49.9 369.3 0.221\n">;
   const FluidTable expected = parse(lines);
   ASSERT_EQ(expected.size(), 2u);
-  EXPECT_EQ(parse(cp1252<"2\r\nÁgua Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292\r\n"
-                  "R-22 Envelope 0 0 0 0 49.9 369.3 0.221\r\n">),
-            expected);
+  EXPECT_EQ(
+      parse(cp1252<"2\r\nÁgua Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292\r\n"
+                   "R-22 Envelope 0 0 0 0 49.9 369.3 0.221\r\n">),
+      expected);
   EXPECT_EQ(parse(cp1252<"2 Água Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292 "
-                  "R-22 Envelope 0 0 0 0 49.9 369.3 0.221">),
+                         "R-22 Envelope 0 0 0 0 49.9 369.3 0.221">),
             expected);
-  EXPECT_EQ(parse(cp1252<"  2\n\nÁgua\tWagner -7.76451\n1.45838 -2.7758 -1.23303 221.223 647.35 0.344292 R-22\n"
-                  "Envelope 0 0 0 0 49.9 369.3 0.221 and whatever follows\n">),
-            expected);
+  EXPECT_EQ(
+      parse(cp1252<
+            "  2\n\nÁgua\tWagner -7.76451\n1.45838 -2.7758 -1.23303 221.223 647.35 0.344292 R-22\n"
+            "Envelope 0 0 0 0 49.9 369.3 0.221 and whatever follows\n">),
+      expected);
 }
 
 TEST(FluidDatabase, CountZeroGivesAnEmptyTable) {
@@ -65,15 +69,20 @@ TEST(FluidDatabase, MalformedFileFailsWholeAndNamesRecordAndField) {
       {"3\nA Antoine 1 2 3 0 5 6 0.1\nB Antoine 1 2 3 0 5 6 0.1\nC Antoine 1 2 3 0 5 seis 0.1\n",
        cp1252<"registro 3, campo Tc: não é um número">},
       {"2\nA Antoine 1 2 3 0 5 6 0.1\n", "registro 2, campo nome: fim do arquivo"},
-      {"1000000000\nA Antoine 1 2 3 0 5 6\n", cp1252<"registro 1, campo fator acêntrico: fim do arquivo">},
+      {"1000000000\nA Antoine 1 2 3 0 5 6\n",
+       cp1252<"registro 1, campo fator acêntrico: fim do arquivo">},
       {"1\n" + name_64 + " Antoine 1 2 3 0 5 6 0.1\n", "registro 1, campo nome: mais de 63 bytes"},
       {"1\nA " + kind_24 + " 1 2 3 0 5 6 0.1\n", "registro 1, campo tipo: mais de 23 bytes"},
       {"1\nA Antoine 1 2 3 0 5,5 6 0.1\n", cp1252<"registro 1, campo Pc: não é um número">},
-      {"1\nA Antoine 1 2 3 0 5 6 0.1x\n", cp1252<"registro 1, campo fator acêntrico: não é um número">},
+      {"1\nA Antoine 1 2 3 0 5 6 0.1x\n",
+       cp1252<"registro 1, campo fator acêntrico: não é um número">},
       {"1\nA Antoine 1 2e 3 0 5 6 0.1\n", cp1252<"registro 1, campo constante 2: não é um número">},
-      {"1\nA Antoine 1 2 3 -inf 5 6 0.1\n", cp1252<"registro 1, campo constante 4: não é um número finito">},
-      {"1\nA Antoine 1 2 3 0 5 1e400 0.1\n", cp1252<"registro 1, campo Tc: não é um número finito">},
-      {"1\nA Antoine nan 2 3 0 5 6 0.1\n", cp1252<"registro 1, campo constante 1: não é um número finito">},
+      {"1\nA Antoine 1 2 3 -inf 5 6 0.1\n",
+       cp1252<"registro 1, campo constante 4: não é um número finito">},
+      {"1\nA Antoine 1 2 3 0 5 1e400 0.1\n",
+       cp1252<"registro 1, campo Tc: não é um número finito">},
+      {"1\nA Antoine nan 2 3 0 5 6 0.1\n",
+       cp1252<"registro 1, campo constante 1: não é um número finito">},
   };
   for (const auto& [text, why] : cases) {
     FluidTable table = {test::nitrogen()};
@@ -94,8 +103,8 @@ TEST(FluidDatabase, LongestNameAndKindAreAccepted) {
 }
 
 TEST(FluidDatabase, SixDigitFileIsWrittenBackByteForByte) {
-  const std::string text =
-      cp1252<"3\n"
+  const std::string text = cp1252<
+      "3\n"
       "Água Wagner -7.76451 1.45838 -2.7758 -1.23303 221.223 647.35 0.344292\n"
       "n-Butano Antoine 4.35576 1175.58 -2.071 0 37.96 425.125 0.20081\n"
       "Extremo Envelope 100000 1e-05 1.2e+06 -0 1e+300 2.5e-300 -0.00219\n">;

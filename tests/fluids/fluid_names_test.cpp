@@ -35,7 +35,8 @@ TEST(SortAsListed, GivesTheOrderOfAddingTheNamesOneByOne) {
   sort_as_listed(table);
   std::vector<std::string> names;
   for (const FluidRecord& fluid : table) names.push_back(fluid.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"Agua", "agua", "AGUA", cp1252<"Água">, "Ar", "Zinco"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"Agua", "agua", "AGUA", cp1252<"Água">, "Ar", "Zinco"}));
 }
 
 }  // namespace

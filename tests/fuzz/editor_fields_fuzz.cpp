@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "dialog/program_resources.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fluids/fluid_editor.hpp"
 #include "fuzz_support.hpp"
 #include "platform/headless/headless_dialog.hpp"
 #include "platform/headless/headless_host.hpp"
-#include "dialog/program_resources.hpp"
 #include "resources/resource_ids.h"
 #include "text/number_text.hpp"
 
@@ -25,7 +25,9 @@ constexpr int FIELDS[] = {IDC_EDITOR_NAME,       IDC_EDITOR_CONSTANT_1, IDC_EDIT
                           IDC_EDITOR_TC,         IDC_EDITOR_ACENTRIC};
 constexpr int MODES[] = {IDC_EDITOR_ANTOINE, IDC_EDITOR_WAGNER, IDC_EDITOR_ENVELOPE};
 
-std::string text_of(const quelrin::HeadlessDialog& editor, int id) { return editor.control(id)->text; }
+std::string text_of(const quelrin::HeadlessDialog& editor, int id) {
+  return editor.control(id)->text;
+}
 
 const std::vector<std::string>& list_of(const quelrin::HeadlessDialog& editor) {
   return editor.control(IDC_EDITOR_FLUID_LIST)->list.entries();
@@ -63,14 +65,30 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
     }
     const int entries = static_cast<int>(list_of(editor).size());
     switch (input_.take<std::uint8_t>() % 8) {
-      case 0: editor.type(FIELDS[input_.take<std::uint8_t>() % 8], input_.text()); break;
-      case 1: editor.click(MODES[input_.take<std::uint8_t>() % 3]); break;
-      case 2: add(editor); break;
-      case 3: editor.pick(IDC_EDITOR_FLUID_LIST, input_.take<std::uint16_t>() % (entries + 1) - 1); break;
-      case 4: editor.double_click(IDC_EDITOR_FLUID_LIST); break;
-      case 5: editor.click(IDC_EDITOR_DELETE); break;
-      case 6: editor.click(IDC_EDITOR_CLEAR); break;
-      default: editor.click(IDC_EDITOR_SAVE); break;
+      case 0:
+        editor.type(FIELDS[input_.take<std::uint8_t>() % 8], input_.text());
+        break;
+      case 1:
+        editor.click(MODES[input_.take<std::uint8_t>() % 3]);
+        break;
+      case 2:
+        add(editor);
+        break;
+      case 3:
+        editor.pick(IDC_EDITOR_FLUID_LIST, input_.take<std::uint16_t>() % (entries + 1) - 1);
+        break;
+      case 4:
+        editor.double_click(IDC_EDITOR_FLUID_LIST);
+        break;
+      case 5:
+        editor.click(IDC_EDITOR_DELETE);
+        break;
+      case 6:
+        editor.click(IDC_EDITOR_CLEAR);
+        break;
+      default:
+        editor.click(IDC_EDITOR_SAVE);
+        break;
     }
   }
 
@@ -87,13 +105,15 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
     // A longer name is kept cut to what the file can hold.
     const std::string name = typed[0].substr(0, quelrin::MAX_NAME_BYTES);
     const int selected = editor.control(IDC_EDITOR_FLUID_LIST)->list.selection();
-    require(selected >= 0 && list_of(editor)[selected] == name, "the added fluid is selected", name);
+    require(selected >= 0 && list_of(editor)[selected] == name, "the added fluid is selected",
+            name);
     editor.double_click(IDC_EDITOR_FLUID_LIST);
     require(text_of(editor, IDC_EDITOR_NAME) == name, "the added fluid shows its name", name);
     const bool wagner = editor.control(IDC_EDITOR_WAGNER)->checked;
     for (std::size_t i = 1; i < typed.size(); ++i) {
       if (FIELDS[i] == IDC_EDITOR_CONSTANT_4 && !wagner) continue;
-      require(quelrin::fuzz::same_bits(typed_number(typed[i]), typed_number(text_of(editor, FIELDS[i]))),
+      require(quelrin::fuzz::same_bits(typed_number(typed[i]),
+                                       typed_number(text_of(editor, FIELDS[i]))),
               "the fluid holds the number typed", typed[i]);
     }
   }
@@ -104,7 +124,8 @@ class FuzzUser : public quelrin::HeadlessUser, public quelrin::HeadlessObserver 
     for (std::size_t i = 0; i < names.size(); ++i) {
       editor.pick(IDC_EDITOR_FLUID_LIST, static_cast<int>(i));
       editor.double_click(IDC_EDITOR_FLUID_LIST);
-      require(text_of(editor, IDC_EDITOR_NAME) == names[i], "each name shows its own fluid", names[i]);
+      require(text_of(editor, IDC_EDITOR_NAME) == names[i], "each name shows its own fluid",
+              names[i]);
     }
   }
 

@@ -13,8 +13,8 @@ bool same_record(const quelrin::FluidRecord& a, const quelrin::FluidRecord& b) {
   for (std::size_t i = 0; i < a.constants.size(); ++i) {
     if (!same_bits(a.constants[i], b.constants[i])) return false;
   }
-  return a.name == b.name && a.kind == b.kind && same_bits(a.pc_bar, b.pc_bar) && same_bits(a.tc_k, b.tc_k) &&
-         same_bits(a.acentric_factor, b.acentric_factor);
+  return a.name == b.name && a.kind == b.kind && same_bits(a.pc_bar, b.pc_bar) &&
+         same_bits(a.tc_k, b.tc_k) && same_bits(a.acentric_factor, b.acentric_factor);
 }
 
 }  // namespace
@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string written = quelrin::format_fluid_database(table);
   quelrin::FluidTable again;
-  require(quelrin::parse_fluid_database(written, again, reason), "what was written reads back", reason);
+  require(quelrin::parse_fluid_database(written, again, reason), "what was written reads back",
+          reason);
   require(again.size() == table.size(), "as many records read back as written");
   for (std::size_t i = 0; i < table.size(); ++i) {
     require(same_record(table[i], again[i]), "a record reads back bit for bit", written);

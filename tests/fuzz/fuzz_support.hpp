@@ -85,7 +85,8 @@ class ProgramDirectory {
   }
 
   void reset() const {
-    for (const auto& entry : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(entry);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+      std::filesystem::remove_all(entry);
     std::ofstream("dados.txt", std::ios::binary) << shipped_database_;
   }
 
@@ -93,7 +94,8 @@ class ProgramDirectory {
   void require_no_stray_file() const {
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
       const std::string name = entry.path().filename().string();
-      require(name == "dados.txt" || name == "prefs.dat", "no file but dados.txt and prefs.dat", name);
+      require(name == "dados.txt" || name == "prefs.dat", "no file but dados.txt and prefs.dat",
+              name);
     }
   }
 

@@ -35,10 +35,11 @@ void check_writing(double value) {
   require(std::regex_match(written, g_layout), "written as %g lays a number out", written);
   const std::string mantissa = written.substr(0, written.find('e'));
   const std::size_t first = mantissa.find_first_of("123456789");
-  const long digits = first == std::string::npos
-                          ? 1
-                          : std::count_if(mantissa.begin() + static_cast<long>(first), mantissa.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; });
+  const long digits =
+      first == std::string::npos
+          ? 1
+          : std::count_if(mantissa.begin() + static_cast<long>(first), mantissa.end(),
+                          [](char c) { return c >= '0' && c <= '9'; });
   for (int precision = 6; precision <= 17; ++precision) {
     char g[64];
     std::snprintf(g, sizeof g, "%.*g", precision, value);
@@ -55,18 +56,21 @@ void check_reading(std::string_view text) {
   if (terminated.size() != std::strlen(terminated.c_str())) return;  // strtod stops at a NUL
   char* end = nullptr;
   const double expected = std::strtod(terminated.c_str(), &end);
-  const std::string_view consumed(terminated.c_str(), static_cast<std::size_t>(end - terminated.c_str()));
+  const std::string_view consumed(terminated.c_str(),
+                                  static_cast<std::size_t>(end - terminated.c_str()));
   const bool hexadecimal = consumed.find_first_of("xX") != std::string_view::npos;
 
   // A NaN's optional payload text is read differently by the two, and no
   // NaN is kept by the program anyway.
   const std::optional<double> whole = quelrin::read_whole_number(text);
   if (whole && !std::isnan(*whole)) {
-    require(!hexadecimal && consumed.size() == text.size(), "strtod reads an accepted text whole", text);
+    require(!hexadecimal && consumed.size() == text.size(), "strtod reads an accepted text whole",
+            text);
     require(same_value(*whole, expected), "an accepted text reads as strtod reads it", text);
   }
   if (!hexadecimal) {
-    require(same_value(quelrin::read_leading_number(text), expected), "the leading number as atof", text);
+    require(same_value(quelrin::read_leading_number(text), expected), "the leading number as atof",
+            text);
   }
 }
 

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
   quelrin::UnitPrefs prefs{quelrin::PressureUnit::kpa, quelrin::TemperatureUnit::fahrenheit};
-  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs) == quelrin::PrefsRead::read, "an existing file is read");
+  require(quelrin::read_prefs_file(quelrin::PREFS_FILE, prefs) == quelrin::PrefsRead::read,
+          "an existing file is read");
   require(quelrin::pressure_unit_at(quelrin::unit_index(prefs.pressure_unit)).has_value(),
           "a pressure unit of the list");
   require(quelrin::temperature_unit_at(quelrin::unit_index(prefs.temperature_unit)).has_value(),
@@ -20,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quelrin::UnitPrefs again;
   require(quelrin::read_prefs_file(quelrin::PREFS_FILE, again) == quelrin::PrefsRead::read,
           "what was written is read");
-  require(again.pressure_unit == prefs.pressure_unit && again.temperature_unit == prefs.temperature_unit,
+  require(again.pressure_unit == prefs.pressure_unit &&
+              again.temperature_unit == prefs.temperature_unit,
           "the same choice reads back");
   directory.require_no_stray_file();
   return 0;

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/application.hpp"
+#include "dialog/program_resources.hpp"
 #include "fluids/fluid_database.hpp"
 #include "fuzz_support.hpp"
-#include "dialog/program_resources.hpp"
 #include "platform/headless/script_runner.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

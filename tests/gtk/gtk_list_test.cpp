@@ -1,6 +1,8 @@
 // The GTK lists keep the entries, positions and selection the Win32 list
 // boxes and drop-down lists keep, whatever the toolkit does with its rows.
 // Needs a display (ctest runs it under xvfb-run).
+#include "platform/gtk/gtk_list.hpp"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
@@ -8,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/gtk/gtk_list.hpp"
 
 namespace quelrin {
 namespace {
@@ -38,7 +38,8 @@ GtkWidget* drop_down() {
 std::vector<std::string> shown(GtkTreeModel* model) {
   std::vector<std::string> rows;
   GtkTreeIter iter;
-  for (bool more = gtk_tree_model_get_iter_first(model, &iter); more; more = gtk_tree_model_iter_next(model, &iter)) {
+  for (bool more = gtk_tree_model_get_iter_first(model, &iter); more;
+       more = gtk_tree_model_iter_next(model, &iter)) {
     gchar* text = nullptr;
     gtk_tree_model_get(model, &iter, 0, &text, -1);
     rows.emplace_back(text);
@@ -66,7 +67,8 @@ TEST_F(GtkLists, ASortedListBoxPutsEachNameInItsWordSortPlaceAndShowsItInUtf8) {
   EXPECT_EQ(list.add("agua"), 0);     // case first, then the accent
   EXPECT_EQ(list.add("n-Butano"), 3);
   EXPECT_THAT(entries(list), ElementsAre("agua", "\xC1gua", "Metano", "n-Butano"));
-  EXPECT_THAT(shown(gtk_tree_view_get_model(GTK_TREE_VIEW(view))), ElementsAre("agua", "\xC3\x81gua", "Metano", "n-Butano"));
+  EXPECT_THAT(shown(gtk_tree_view_get_model(GTK_TREE_VIEW(view))),
+              ElementsAre("agua", "\xC3\x81gua", "Metano", "n-Butano"));
   EXPECT_EQ(list.find_exact("\xE1GUA"), 1);  // ÁGUA matches Água, not agua
   EXPECT_EQ(list.find_exact("nbutano"), -1);
   g_object_unref(view);
@@ -117,7 +119,8 @@ TEST_F(GtkLists, AHundredThousandNamesFillInOneGo) {
   for (int i = 0; i < 100000; ++i) names.push_back("Fluido-" + std::to_string(i));
   list.fill(std::vector<std::string_view>(names.begin(), names.end()));
   EXPECT_EQ(list.count(), 100000);
-  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr), 100000);
+  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr),
+            100000);
   EXPECT_EQ(list.find_exact("fluido-99999"), 99999);
   g_object_unref(view);
 }
@@ -141,7 +144,9 @@ struct RowWatch {
   static void inserted(GtkTreeModel* model, GtkTreePath*, GtkTreeIter*, gpointer self) {
     static_cast<RowWatch*>(self)->count(model);
   }
-  static void deleted(GtkTreeModel* model, GtkTreePath*, gpointer self) { static_cast<RowWatch*>(self)->count(model); }
+  static void deleted(GtkTreeModel* model, GtkTreePath*, gpointer self) {
+    static_cast<RowWatch*>(self)->count(model);
+  }
 };
 
 TEST_F(GtkLists, FillingAndEmptyingLeaveTheViewOutOfSingleRows) {
@@ -155,7 +160,8 @@ TEST_F(GtkLists, FillingAndEmptyingLeaveTheViewOutOfSingleRows) {
   watch.watch_model();
   list.reset();
   EXPECT_EQ(watch.followed, 0);
-  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr), 0);
+  EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr),
+            0);
   g_object_unref(view);
 }
 

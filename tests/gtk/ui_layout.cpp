@@ -32,8 +32,8 @@ const char* attribute(const char** names, const char** values, const char* wante
   return nullptr;
 }
 
-void start_element(GMarkupParseContext*, const char* element, const char** names, const char** values,
-                   gpointer data, GError**) {
+void start_element(GMarkupParseContext*, const char* element, const char** names,
+                   const char** values, gpointer data, GError**) {
   auto& state = *static_cast<ReadState*>(data);
   if (std::strcmp(element, "packing") == 0) {
     ++state.packing_depth;
@@ -44,7 +44,8 @@ void start_element(GMarkupParseContext*, const char* element, const char** names
     object->class_name = class_name != nullptr ? class_name : "";
     object->id = id != nullptr ? id : "";
     UiObject* added = object.get();
-    auto& siblings = state.objects.empty() ? state.reading->objects : state.objects.back()->children;
+    auto& siblings =
+        state.objects.empty() ? state.reading->objects : state.objects.back()->children;
     siblings.push_back(std::move(object));
     state.objects.push_back(added);
   } else if (std::strcmp(element, "property") == 0 && state.packing_depth == 0) {
@@ -78,7 +79,8 @@ void text_of(GMarkupParseContext*, const char* text, gsize length, gpointer data
 
 // Every object but the insides of a drop-down list: its button's label and
 // arrow, its popover and the list in it are one control.
-void each_object(const std::vector<std::unique_ptr<UiObject>>& objects, const std::function<void(const UiObject&)>& visit) {
+void each_object(const std::vector<std::unique_ptr<UiObject>>& objects,
+                 const std::function<void(const UiObject&)>& visit) {
   for (const auto& object : objects) {
     if (object->class_name == "GtkPopover") continue;
     visit(*object);
@@ -100,7 +102,8 @@ std::string kind_of(const UiObject& object) {
   const std::string& c = object.class_name;
   if (c == "GtkLabel" || c == "GtkDrawingArea") return "static";  // an owner-drawn one
   if (c == "GtkFrame") return "group box";
-  if (c == "GtkButton") return is_true(property(object, "has-default")) ? "default push button" : "push button";
+  if (c == "GtkButton")
+    return is_true(property(object, "has-default")) ? "default push button" : "push button";
   if (c == "GtkRadioButton") return "radio button";
   if (c == "GtkCheckButton") return "check box";
   if (c == "GtkEntry") return "edit";
@@ -112,25 +115,35 @@ std::string kind_of(const UiObject& object) {
 
 std::string kind_of(ControlKind kind) {
   switch (kind) {
-    case ControlKind::static_text: return "static";
-    case ControlKind::group_box: return "group box";
-    case ControlKind::push_button: return "push button";
-    case ControlKind::default_push_button: return "default push button";
+    case ControlKind::static_text:
+      return "static";
+    case ControlKind::group_box:
+      return "group box";
+    case ControlKind::push_button:
+      return "push button";
+    case ControlKind::default_push_button:
+      return "default push button";
     case ControlKind::check_box:
-    case ControlKind::auto_check_box: return "check box";
+    case ControlKind::auto_check_box:
+      return "check box";
     case ControlKind::radio_button:
-    case ControlKind::auto_radio_button: return "radio button";
-    case ControlKind::edit: return "edit";
-    case ControlKind::combo_box: return "combo box";
-    case ControlKind::list_box: return "list box";
-    case ControlKind::icon: return "icon";
+    case ControlKind::auto_radio_button:
+      return "radio button";
+    case ControlKind::edit:
+      return "edit";
+    case ControlKind::combo_box:
+      return "combo box";
+    case ControlKind::list_box:
+      return "list box";
+    case ControlKind::icon:
+      return "icon";
   }
   return {};
 }
 
 bool has_text(ControlKind kind) {
-  return kind != ControlKind::edit && kind != ControlKind::combo_box && kind != ControlKind::list_box &&
-         kind != ControlKind::icon;
+  return kind != ControlKind::edit && kind != ControlKind::combo_box &&
+         kind != ControlKind::list_box && kind != ControlKind::icon;
 }
 
 // A menu or button text of the resource script as GTK spells it: the
@@ -160,13 +173,15 @@ void compare_control(const DialogTemplate& dialog, std::size_t index, const UiOb
     differences.push_back(name + ": text " + quoted(property(widget, "label")) + ", not " +
                           quoted(cp1252_to_utf8(control.text)));
   }
-  const bool editable = property(widget, "editable").empty() || is_true(property(widget, "editable"));
+  const bool editable =
+      property(widget, "editable").empty() || is_true(property(widget, "editable"));
   if (control.kind == ControlKind::edit && editable == control.read_only) {
     differences.push_back(name + (control.read_only ? ": editable" : ": read-only"));
   }
   // A GTK frame holds its controls, which a disabled one would disable too:
   // the group boxes' enabled state is not laid out.
-  const bool sensitive = property(widget, "sensitive").empty() || is_true(property(widget, "sensitive"));
+  const bool sensitive =
+      property(widget, "sensitive").empty() || is_true(property(widget, "sensitive"));
   if (control.kind != ControlKind::group_box && sensitive != control.enabled) {
     differences.push_back(name + (control.enabled ? ": disabled" : ": enabled"));
   }
@@ -174,8 +189,8 @@ void compare_control(const DialogTemplate& dialog, std::size_t index, const UiOb
     const ControlTemplate& leader = group_leader(dialog, index);
     const std::string expected = &leader == &control ? "" : builder_id(leader);
     if (property(widget, "group") != expected) {
-      differences.push_back(name + ": in the group of " + quoted(property(widget, "group")) + ", not " +
-                            quoted(expected));
+      differences.push_back(name + ": in the group of " + quoted(property(widget, "group")) +
+                            ", not " + quoted(expected));
     }
   }
 }
@@ -184,7 +199,8 @@ void compare_control(const DialogTemplate& dialog, std::size_t index, const UiOb
 bool names_a_control(const std::string& id) {
   const std::size_t dash = id.find('-');
   return dash != std::string::npos && dash + 1 < id.size() &&
-         std::all_of(id.begin() + static_cast<std::ptrdiff_t>(dash) + 1, id.end(), [](char c) { return c >= '0' && c <= '9'; });
+         std::all_of(id.begin() + static_cast<std::ptrdiff_t>(dash) + 1, id.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::vector<MenuItem> menu_items_of(const UiObject& shell) {
@@ -212,10 +228,12 @@ std::vector<MenuItem> menu_items_of(const UiObject& shell) {
   return items;
 }
 
-void compare_menu_items(const std::vector<MenuItem>& expected, const std::vector<MenuItem>& laid_out,
-                        const std::string& where, std::vector<std::string>& differences) {
+void compare_menu_items(const std::vector<MenuItem>& expected,
+                        const std::vector<MenuItem>& laid_out, const std::string& where,
+                        std::vector<std::string>& differences) {
   if (expected.size() != laid_out.size()) {
-    differences.push_back(where + std::to_string(laid_out.size()) + " items, not " + std::to_string(expected.size()));
+    differences.push_back(where + std::to_string(laid_out.size()) + " items, not " +
+                          std::to_string(expected.size()));
     return;
   }
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -228,7 +246,8 @@ void compare_menu_items(const std::vector<MenuItem>& expected, const std::vector
     } else if (text != l.text) {
       differences.push_back(name + ": text " + quoted(l.text) + ", not " + quoted(text));
     } else if (e.kind == MenuItemKind::command && e.id != l.id) {
-      differences.push_back(name + ": command " + std::to_string(l.id) + ", not " + std::to_string(e.id));
+      differences.push_back(name + ": command " + std::to_string(l.id) + ", not " +
+                            std::to_string(e.id));
     } else if (e.kind == MenuItemKind::popup) {
       compare_menu_items(e.items, l.items, where + text + " > ", differences);
     }
@@ -242,9 +261,11 @@ UiReading read_ui(std::string_view text) {
   ReadState state;
   state.reading = &reading;
   const GMarkupParser parser{start_element, end_element, text_of, nullptr, nullptr};
-  GMarkupParseContext* context = g_markup_parse_context_new(&parser, G_MARKUP_DEFAULT_FLAGS, &state, nullptr);
+  GMarkupParseContext* context =
+      g_markup_parse_context_new(&parser, G_MARKUP_DEFAULT_FLAGS, &state, nullptr);
   GError* error = nullptr;
-  if (!g_markup_parse_context_parse(context, text.data(), static_cast<gssize>(text.size()), &error) ||
+  if (!g_markup_parse_context_parse(context, text.data(), static_cast<gssize>(text.size()),
+                                    &error) ||
       !g_markup_parse_context_end_parse(context, &error)) {
     reading.error = error->message;
     g_error_free(error);
@@ -253,7 +274,8 @@ UiReading read_ui(std::string_view text) {
   return reading;
 }
 
-std::vector<std::string> dialog_layout_differences(const DialogTemplate& dialog, std::string_view ui_text) {
+std::vector<std::string> dialog_layout_differences(const DialogTemplate& dialog,
+                                                   std::string_view ui_text) {
   const UiReading reading = read_ui(ui_text);
   if (!reading.error.empty()) return {reading.error};
   std::vector<std::string> differences;
@@ -262,7 +284,8 @@ std::vector<std::string> dialog_layout_differences(const DialogTemplate& dialog,
   each_object(reading.objects, [&](const UiObject& object) {
     if (!object.id.empty()) by_id[object.id] = &object;
     const std::string kind = kind_of(object);
-    if (!kind.empty() && !names_a_control(object.id)) static_texts.push_back(kind + " " + quoted(property(object, "label")));
+    if (!kind.empty() && !names_a_control(object.id))
+      static_texts.push_back(kind + " " + quoted(property(object, "label")));
   });
 
   const std::string window_id = dialog_builder_id(dialog.id);
@@ -270,15 +293,16 @@ std::vector<std::string> dialog_layout_differences(const DialogTemplate& dialog,
   if (window == by_id.end()) {
     differences.push_back(window_id + ": missing");
   } else if (property(*window->second, "title") != cp1252_to_utf8(dialog.caption)) {
-    differences.push_back(window_id + ": caption " + quoted(property(*window->second, "title")) + ", not " +
-                          quoted(cp1252_to_utf8(dialog.caption)));
+    differences.push_back(window_id + ": caption " + quoted(property(*window->second, "title")) +
+                          ", not " + quoted(cp1252_to_utf8(dialog.caption)));
   }
 
   std::vector<std::string> expected_statics;
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
     const ControlTemplate& control = dialog.controls[i];
     if (control.id == IDC_STATIC) {
-      expected_statics.push_back(kind_of(control.kind) + " " + quoted(cp1252_to_utf8(control.text)));
+      expected_statics.push_back(kind_of(control.kind) + " " +
+                                 quoted(cp1252_to_utf8(control.text)));
       continue;
     }
     const auto found = by_id.find(builder_id(control));
@@ -290,22 +314,25 @@ std::vector<std::string> dialog_layout_differences(const DialogTemplate& dialog,
     }
   }
   for (const auto& [id, object] : by_id) {
-    if (names_a_control(id) && !kind_of(*object).empty()) differences.push_back(id + ": no such control in the template");
+    if (names_a_control(id) && !kind_of(*object).empty())
+      differences.push_back(id + ": no such control in the template");
   }
   std::sort(expected_statics.begin(), expected_statics.end());
   std::sort(static_texts.begin(), static_texts.end());
   std::vector<std::string> missing;
   std::vector<std::string> extra;
-  std::set_difference(expected_statics.begin(), expected_statics.end(), static_texts.begin(), static_texts.end(),
-                      std::back_inserter(missing));
-  std::set_difference(static_texts.begin(), static_texts.end(), expected_statics.begin(), expected_statics.end(),
-                      std::back_inserter(extra));
+  std::set_difference(expected_statics.begin(), expected_statics.end(), static_texts.begin(),
+                      static_texts.end(), std::back_inserter(missing));
+  std::set_difference(static_texts.begin(), static_texts.end(), expected_statics.begin(),
+                      expected_statics.end(), std::back_inserter(extra));
   for (const std::string& text : missing) differences.push_back(text + ": missing");
-  for (const std::string& text : extra) differences.push_back(text + ": no such control in the template");
+  for (const std::string& text : extra)
+    differences.push_back(text + ": no such control in the template");
   return differences;
 }
 
-std::vector<std::string> menu_layout_differences(const MenuTemplate& menu, std::string_view ui_text) {
+std::vector<std::string> menu_layout_differences(const MenuTemplate& menu,
+                                                 std::string_view ui_text) {
   const UiReading reading = read_ui(ui_text);
   if (!reading.error.empty()) return {reading.error};
   const UiObject* bar = nullptr;

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "headless_fixture.hpp"
 #include "dialog/program_resources.hpp"
+#include "headless_fixture.hpp"
 #include "resources/resource_ids.h"
 #include "text/cp1252_literal.hpp"
 
@@ -23,7 +23,8 @@ using ::testing::IsEmpty;
 // A dialog of the program's own resources, opened on a recording procedure.
 class OpenDialog : public ::testing::Test {
  protected:
-  HeadlessDialog& open(int template_id, const ResourceScript& resources = program_resources().script) {
+  HeadlessDialog& open(int template_id,
+                       const ResourceScript& resources = program_resources().script) {
     dialog_.emplace(*find_dialog(resources, template_id), procedure, bench_.host);
     dialog_->open();
     return *dialog_;
@@ -38,15 +39,14 @@ class OpenDialog : public ::testing::Test {
 
 // A small dialog with no default push button and a disabled Cancel.
 const ResourceScript& bare_resources() {
-  static const ResourceScript script =
-      read_resource_script(SourceFile{"bare.rc", R"(
+  static const ResourceScript script = read_resource_script(SourceFile{"bare.rc", R"(
         7 DIALOG 0, 0, 100, 100
         BEGIN
           LTEXT "Nome:", -1, 0, 0, 10, 10
           PUSHBUTTON "Cancelar", 2, 0, 0, 10, 10, WS_DISABLED
         END)"},
-                           {})
-          .script;
+                                                            {})
+                                           .script;
   return script;
 }
 
@@ -85,7 +85,9 @@ TEST_F(Buttons, AutomaticRadioButtonMovesTheCheckWithinItsGroupBeforeTheCommand)
   units.check_radio(IDC_PRESSURE_BAR, IDC_PRESSURE_MMHG, IDC_PRESSURE_BAR);
   units.check_radio(IDC_TEMPERATURE_K, IDC_TEMPERATURE_F, IDC_TEMPERATURE_K);
   bool checked_at_command = false;
-  procedure.react = [&](Dialog& dialog, int) { checked_at_command = dialog.is_checked(IDC_PRESSURE_KPA); };
+  procedure.react = [&](Dialog& dialog, int) {
+    checked_at_command = dialog.is_checked(IDC_PRESSURE_KPA);
+  };
   EXPECT_EQ(units.click(IDC_PRESSURE_KPA), "");
   EXPECT_TRUE(checked_at_command);
   EXPECT_FALSE(units.is_checked(IDC_PRESSURE_BAR));
@@ -93,7 +95,8 @@ TEST_F(Buttons, AutomaticRadioButtonMovesTheCheckWithinItsGroupBeforeTheCommand)
   units.click(IDC_TEMPERATURE_F);                    // the last group runs to the end
   EXPECT_FALSE(units.is_checked(IDC_TEMPERATURE_K));
   EXPECT_TRUE(units.is_checked(IDC_PRESSURE_KPA));
-  EXPECT_THAT(procedure.commands, ElementsAre(Command{IDC_PRESSURE_KPA, 0}, Command{IDC_TEMPERATURE_F, 0}));
+  EXPECT_THAT(procedure.commands,
+              ElementsAre(Command{IDC_PRESSURE_KPA, 0}, Command{IDC_TEMPERATURE_F, 0}));
   EXPECT_EQ(units.focus()->control->id, IDC_TEMPERATURE_F);
 }
 
@@ -109,8 +112,9 @@ TEST_F(Buttons, AFocusedPushButtonTakesEnterAndOtherControlsPassItToTheDefault) 
   editor.enable(IDC_EDITOR_EXIT, true);
   editor.press_enter();
   EXPECT_THAT(procedure.commands,
-              ElementsAre(Command{IDC_EDITOR_CLEAR, 0}, Command{IDC_EDITOR_CLEAR, 0}, Command{IDC_EDITOR_SAVE, 0},
-                          Command{IDC_EDITOR_WAGNER, 0}, Command{IDC_EDITOR_SAVE, 0}, Command{IDC_EDITOR_EXIT, 0}));
+              ElementsAre(Command{IDC_EDITOR_CLEAR, 0}, Command{IDC_EDITOR_CLEAR, 0},
+                          Command{IDC_EDITOR_SAVE, 0}, Command{IDC_EDITOR_WAGNER, 0},
+                          Command{IDC_EDITOR_SAVE, 0}, Command{IDC_EDITOR_EXIT, 0}));
 }
 
 TEST_F(Buttons, UnhandledCloseBoxBecomesCancelUnlessCancelIsDisabled) {
@@ -134,7 +138,8 @@ TEST_F(Buttons, DoubleClickNotifiesWithoutMovingTheSelection) {
   EXPECT_EQ(editor.pick(IDC_EDITOR_FLUID_LIST, 1), "");
   EXPECT_EQ(editor.double_click(IDC_EDITOR_FLUID_LIST), "");
   EXPECT_EQ(editor.list_selection(IDC_EDITOR_FLUID_LIST), 1);
-  EXPECT_THAT(procedure.commands, ElementsAre(Command{IDC_EDITOR_FLUID_LIST, NOTIFY_DOUBLE_CLICKED}));
+  EXPECT_THAT(procedure.commands,
+              ElementsAre(Command{IDC_EDITOR_FLUID_LIST, NOTIFY_DOUBLE_CLICKED}));
 }
 
 TEST_F(Buttons, ActionsNoUserCouldTakeAreRefusedAndChangeNothing) {

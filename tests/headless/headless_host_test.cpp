@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "headless_fixture.hpp"
 #include "dialog/program_resources.hpp"
+#include "headless_fixture.hpp"
 #include "resources/resource_ids.h"
 #include "tests/support/temp_dir.hpp"
 #include "text/cp1252_literal.hpp"

@@ -50,7 +50,8 @@ TEST(Cp1252, EveryByteRoundTripsThroughUtf8AndTheRestBecomesQuestionMarks) {
 static_assert(std::string_view(cp1252<"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ">) ==
               "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"
               "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F");
-static_assert(std::string_view(cp1252<"¡ª°ÁÇ×ßáçã÷ÿ">) == "\xA1\xAA\xB0\xC1\xC7\xD7\xDF\xE1\xE7\xE3\xF7\xFF");
+static_assert(std::string_view(cp1252<"¡ª°ÁÇ×ßáçã÷ÿ">) ==
+              "\xA1\xAA\xB0\xC1\xC7\xD7\xDF\xE1\xE7\xE3\xF7\xFF");
 static_assert(sizeof(cp1252<"Atenção!">) == sizeof("Atencao!"));
 
 }  // namespace

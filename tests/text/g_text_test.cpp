@@ -1,6 +1,8 @@
 // The quick "%g" against to_chars at six significant digits, which is the C
 // "%g" without the locale: the same bytes for every kind of value,
 // the rounding ties and the switches between fixed and exponent form included.
+#include "text/g_text.hpp"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -10,8 +12,6 @@
 #include <limits>
 #include <random>
 #include <string>
-
-#include "text/g_text.hpp"
 
 namespace quelrin {
 namespace {
@@ -23,8 +23,9 @@ std::string quick_g(double value) {
 
 std::string reference_g(double value) {
   char buffer[64];
-  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
-                                           std::chars_format::general, 6).ptr);
+  return std::string(
+      buffer,
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr);
 }
 
 TEST(QuickG, WritesWhatPrintfWritesForEdgeValues) {

@@ -21,15 +21,31 @@ namespace {
 
 constexpr double INF = std::numeric_limits<double>::infinity();
 
-const double FORMAT_SAMPLES[] = {0.0,     -0.0,        1.0,      0.1,       1e-05,    0.0001,
-                                 100000,  1e+06,       123456789, 999999.5, 9.9999951, -3.14159265,
-                                 -2.5e-300, 5e-324,    1.7976931348623157e308, 33.9961, INF, -INF,
+const double FORMAT_SAMPLES[] = {0.0,
+                                 -0.0,
+                                 1.0,
+                                 0.1,
+                                 1e-05,
+                                 0.0001,
+                                 100000,
+                                 1e+06,
+                                 123456789,
+                                 999999.5,
+                                 9.9999951,
+                                 -3.14159265,
+                                 -2.5e-300,
+                                 5e-324,
+                                 1.7976931348623157e308,
+                                 33.9961,
+                                 INF,
+                                 -INF,
                                  std::numeric_limits<double>::quiet_NaN()};
 
-const char* const LEADING_SAMPLES[] = {"90",   " 12.5abc", "-3",   "+4",  ".5",   "5.",   "-.5",
-                                       "1.5.2", cp1252<"25°">,     "1,5",  "",    "-",    ".",    "+-5",
-                                       "--5",  "1e3",      "1e",   "1e+", "2E-2x", "1e999", "-1e999",
-                                       "1e-999", "\t\n7",  "0.000000000000000000000000001"};
+const char* const LEADING_SAMPLES[] = {
+    "90",    " 12.5abc", "-3",          "+4",     ".5",    "5.",
+    "-.5",   "1.5.2",    cp1252<"25°">, "1,5",    "",      "-",
+    ".",     "+-5",      "--5",         "1e3",    "1e",    "1e+",
+    "2E-2x", "1e999",    "-1e999",      "1e-999", "\t\n7", "0.000000000000000000000000001"};
 
 std::string printf_g(double value) {
   char buffer[64];
@@ -51,10 +67,13 @@ std::vector<double> random_doubles(int count) {
 void expect_like_the_c_library() {
   for (double value : FORMAT_SAMPLES) EXPECT_EQ(format_g(value), printf_g(value));
   for (double value : random_doubles(2000)) EXPECT_EQ(format_g(value), printf_g(value));
-  for (const char* text : LEADING_SAMPLES) EXPECT_EQ(read_leading_number(text), std::atof(text)) << text;
+  for (const char* text : LEADING_SAMPLES)
+    EXPECT_EQ(read_leading_number(text), std::atof(text)) << text;
 }
 
-TEST(NumberText, FormatAndLeadingNumberMatchTheCLibraryInTheCLocale) { expect_like_the_c_library(); }
+TEST(NumberText, FormatAndLeadingNumberMatchTheCLibraryInTheCLocale) {
+  expect_like_the_c_library();
+}
 
 TEST(NumberText, ExactFormatRoundTripsEveryDouble) {
   for (double value : random_doubles(5000)) {
@@ -76,7 +95,8 @@ TEST(NumberText, ExactFormatUsesTheSmallestPrecisionFromSix) {
   EXPECT_EQ(format_g_exact(1230000000.0), "1.23e+09");
   EXPECT_EQ(format_g_exact(1175.581), "1175.581");
   EXPECT_EQ(format_g_exact(-0.000123456789), "-0.000123456789");
-  for (double value : random_doubles(2000)) EXPECT_EQ(format_g_exact(value), smallest_exact_printf(value));
+  for (double value : random_doubles(2000))
+    EXPECT_EQ(format_g_exact(value), smallest_exact_printf(value));
 }
 
 TEST(NumberText, ExactFormatOfEveryPowerOfTwoReadsBackExactly) {
@@ -87,7 +107,8 @@ TEST(NumberText, ExactFormatOfEveryPowerOfTwoReadsBackExactly) {
     for (double value : {std::ldexp(1.0, exponent), -std::ldexp(1.0, exponent)}) {
       const std::optional<double> back = read_whole_number(format_g_exact(value));
       ASSERT_TRUE(back);
-      EXPECT_EQ(std::bit_cast<std::uint64_t>(*back), std::bit_cast<std::uint64_t>(value)) << exponent;
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*back), std::bit_cast<std::uint64_t>(value))
+          << exponent;
     }
   }
 }
@@ -138,8 +159,8 @@ TEST(NumberText, WholeNumberRejectsPartialTokens) {
 class DecimalCommaLocale : public testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"pt_BR.UTF-8", "pt_BR.utf8", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8",
-                             "Portuguese_Brazil.1252", "pt-BR"}) {
+    for (const char* name : {"pt_BR.UTF-8", "pt_BR.utf8", "de_DE.UTF-8", "de_DE.utf8",
+                             "fr_FR.UTF-8", "Portuguese_Brazil.1252", "pt-BR"}) {
       if (std::setlocale(LC_ALL, name) && printf_g(1.5) == "1,5") return;
     }
     std::setlocale(LC_ALL, "C");

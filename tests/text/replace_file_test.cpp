@@ -101,7 +101,8 @@ TEST(ReplaceFile, GuardedReplacementThroughALinkComparesAndWritesItsTarget) {
   write_file(dir.file("data/fluids.txt"), "read");
   fs::create_symlink("data/fluids.txt", dir.path() / "dados.txt");
   std::optional<std::string> found;
-  EXPECT_EQ(replace_file_if_unchanged(dir.file("dados.txt"), "read", "mine", found), GuardedReplace::replaced);
+  EXPECT_EQ(replace_file_if_unchanged(dir.file("dados.txt"), "read", "mine", found),
+            GuardedReplace::replaced);
   EXPECT_TRUE(fs::is_symlink(dir.path() / "dados.txt"));
   EXPECT_EQ(read_file(dir.file("data/fluids.txt")), "mine");
   EXPECT_EQ(folder_names(dir.path() / "data"), (std::vector<std::string>{"fluids.txt"}));

@@ -1,4 +1,6 @@
 // The sorted list box's word sort, against an order read off a real one.
+#include "text/word_sort.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,17 +9,17 @@
 
 #include "tests/support/list_box_order.hpp"
 #include "text/cp1252_literal.hpp"
-#include "text/word_sort.hpp"
 
 namespace quelrin {
 namespace {
 
 TEST(WordSort, SortingWithItReproducesTheListBoxOrder) {
-  for (std::vector<std::string> names : {std::vector<std::string>(test::LIST_BOX_ORDER.rbegin(),
-                                                                  test::LIST_BOX_ORDER.rend()),
-                                         test::shuffled_list_box_order()}) {
-    std::stable_sort(names.begin(), names.end(),
-                     [](const std::string& a, const std::string& b) { return word_sort_compare(a, b) < 0; });
+  for (std::vector<std::string> names :
+       {std::vector<std::string>(test::LIST_BOX_ORDER.rbegin(), test::LIST_BOX_ORDER.rend()),
+        test::shuffled_list_box_order()}) {
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      return word_sort_compare(a, b) < 0;
+    });
     EXPECT_EQ(names, test::LIST_BOX_ORDER);
   }
 }
@@ -47,7 +49,8 @@ TEST(WordSort, InsertPositionIsWhereTheListBoxSearchStops) {
   EXPECT_EQ(list_box_insert_position(Names{"a", "b", "c", "x", "x", "X"}, "x"), 4);
   EXPECT_EQ(list_box_insert_position(Names{"ab"}, "a-b"), 1);
   EXPECT_EQ(list_box_insert_position(Names{"ab"}, "AB"), 0);
-  EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, "Zz"), static_cast<int>(test::LIST_BOX_ORDER.size()));
+  EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, "Zz"),
+            static_cast<int>(test::LIST_BOX_ORDER.size()));
   EXPECT_EQ(list_box_insert_position(test::LIST_BOX_ORDER, cp1252<"Água-x">), 13);
 }
 

@@ -37,7 +37,8 @@ TEST(Units, TemperaturesFollowTheDefinitionsOfTheScales) {
     const double typed[TEMPERATURE_UNIT_COUNT] = {p.kelvin, p.rankine, p.celsius, p.fahrenheit};
     for (int index = 0; index < TEMPERATURE_UNIT_COUNT; ++index) {
       const TemperatureUnit unit = *temperature_unit_at(index);
-      EXPECT_NEAR(temperature_to_kelvin(unit, typed[index]), p.kelvin, p.kelvin * CONVERSION_TOLERANCE)
+      EXPECT_NEAR(temperature_to_kelvin(unit, typed[index]), p.kelvin,
+                  p.kelvin * CONVERSION_TOLERANCE)
           << temperature_suffix(unit);
       EXPECT_NEAR(kelvin_to_temperature_unit(unit, p.kelvin), typed[index], 1e-9)
           << temperature_suffix(unit);
@@ -57,7 +58,8 @@ TEST(Units, SuffixesAndLabelsFollowTheIndices) {
   for (int index = 0; index < PRESSURE_UNIT_COUNT; ++index) {
     const PressureUnit unit = *pressure_unit_at(index);
     EXPECT_EQ(pressure_suffix(unit), pressure_suffixes[index]);
-    EXPECT_EQ(pressure_label(unit), cp1252<"Pressão de Vapor ("> + std::string(pressure_suffixes[index]) + "):");
+    EXPECT_EQ(pressure_label(unit),
+              cp1252<"Pressão de Vapor ("> + std::string(pressure_suffixes[index]) + "):");
   }
   EXPECT_FALSE(pressure_unit_at(PRESSURE_UNIT_COUNT));
   EXPECT_FALSE(temperature_unit_at(-1));

@@ -2,9 +2,8 @@
 // real dialog manager creates them, against the resource script as the
 // headless manager reads it: the same controls in the same order, with the
 // same ids, kinds, texts, rectangles and the styles that decide behaviour.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -34,17 +33,28 @@ std::string class_of(HWND window) {
 std::pair<std::string, LONG> expected_class(ControlKind kind) {
   switch (kind) {
     case ControlKind::static_text:
-    case ControlKind::icon: return {"Static", -1};
-    case ControlKind::group_box: return {"Button", BS_GROUPBOX};
-    case ControlKind::push_button: return {"Button", BS_PUSHBUTTON};
-    case ControlKind::default_push_button: return {"Button", BS_DEFPUSHBUTTON};
-    case ControlKind::check_box: return {"Button", BS_CHECKBOX};
-    case ControlKind::auto_check_box: return {"Button", BS_AUTOCHECKBOX};
-    case ControlKind::radio_button: return {"Button", BS_RADIOBUTTON};
-    case ControlKind::auto_radio_button: return {"Button", BS_AUTORADIOBUTTON};
-    case ControlKind::edit: return {"Edit", -1};
-    case ControlKind::combo_box: return {"ComboBox", -1};
-    case ControlKind::list_box: return {"ListBox", -1};
+    case ControlKind::icon:
+      return {"Static", -1};
+    case ControlKind::group_box:
+      return {"Button", BS_GROUPBOX};
+    case ControlKind::push_button:
+      return {"Button", BS_PUSHBUTTON};
+    case ControlKind::default_push_button:
+      return {"Button", BS_DEFPUSHBUTTON};
+    case ControlKind::check_box:
+      return {"Button", BS_CHECKBOX};
+    case ControlKind::auto_check_box:
+      return {"Button", BS_AUTOCHECKBOX};
+    case ControlKind::radio_button:
+      return {"Button", BS_RADIOBUTTON};
+    case ControlKind::auto_radio_button:
+      return {"Button", BS_AUTORADIOBUTTON};
+    case ControlKind::edit:
+      return {"Edit", -1};
+    case ControlKind::combo_box:
+      return {"ComboBox", -1};
+    case ControlKind::list_box:
+      return {"ListBox", -1};
   }
   return {};
 }
@@ -99,14 +109,16 @@ TEST(CompiledTemplates, RealDialogsHoldWhatTheHeadlessManagerReads) {
   ASSERT_EQ(script().dialogs.size(), 5u);
   for (const DialogTemplate& dialog_template : script().dialogs) {
     SCOPED_TRACE("dialog " + std::to_string(dialog_template.id));
-    const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialog_template.id),
-                                           nullptr, no_procedure, 0);
+    const HWND dialog = CreateDialogParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialog_template.id), nullptr, no_procedure, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(window_text(dialog), dialog_template.caption);
     std::vector<HWND> controls;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+      controls.push_back(c);
     ASSERT_EQ(controls.size(), dialog_template.controls.size());
-    for (std::size_t i = 0; i < controls.size(); ++i) expect_control(dialog, controls[i], dialog_template.controls[i]);
+    for (std::size_t i = 0; i < controls.size(); ++i)
+      expect_control(dialog, controls[i], dialog_template.controls[i]);
     DestroyWindow(dialog);
   }
 }

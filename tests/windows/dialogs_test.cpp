@@ -1,9 +1,8 @@
 // The program's real dialogs under the Win32 dialog manager: what the user
 // sees and what keys, clicks and menus do, checked against the portable core
 // that the headless manager runs too.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -41,9 +40,8 @@ struct Expected {
 
 Expected compute(int fluid, int equation, std::string_view temperature, UnitPrefs units) {
   Expected expected;
-  expected.result =
-      run_calculation_request(parse(shipped_database()), fluid, equation_at(equation), temperature,
-                              units, expected.report);
+  expected.result = run_calculation_request(parse(shipped_database()), fluid, equation_at(equation),
+                                            temperature, units, expected.report);
   return expected;
 }
 
@@ -64,8 +62,8 @@ int pixels_of(HWND control, COLORREF colour) {
   GdiFlush();
   const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
   const auto* pixel = static_cast<const DWORD*>(bits);
-  const int count = static_cast<int>(std::count_if(pixel, pixel + width * height,
-                                                   [&](DWORD p) { return (p & 0xFFFFFF) == wanted; }));
+  const int count = static_cast<int>(std::count_if(
+      pixel, pixel + width * height, [&](DWORD p) { return (p & 0xFFFFFF) == wanted; }));
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -143,10 +141,12 @@ TEST_F(MainWindow, EnterInTheTemperatureFieldCalculatesAndEscapeQuits) {
 }
 
 TEST_F(MainWindow, RefusalsShowTheirMessageAndSelectTheBadCharacter) {
-  EXPECT_EQ(refusal(""), (Message{"Entre com algum valor de temperatura!", cp1252<"Atenção!">, MessageIcon::warning}));
+  EXPECT_EQ(refusal(""), (Message{"Entre com algum valor de temperatura!", cp1252<"Atenção!">,
+                                  MessageIcon::warning}));
 
-  const Message invalid{cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">, cp1252<"Atenção!">,
-                        MessageIcon::warning};
+  const Message invalid{
+      cp1252<"Verifique a entrada de caracteres inválidos no campo \"Temperatura\" !">,
+      cp1252<"Atenção!">, MessageIcon::warning};
   EXPECT_EQ(refusal("1e3", "temperature-refused"), invalid);
   EXPECT_TRUE(focus_comes_to(IDC_TEMPERATURE_EDIT));
   EXPECT_EQ(edit_selection(window, IDC_TEMPERATURE_EDIT), std::make_pair(1, 2));
@@ -209,7 +209,8 @@ TEST_F(MainWindow, AboutBoxEndsWithEnterAndHelpNeedsItsFile) {
 
   choose_menu_item(window, IDM_HELP);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se na pasta de Quelrin">,
+            (Message{cp1252<"Arquivo Quel.chm não encontrado. Verifique se o arquivo encontra-se "
+                            "na pasta de Quelrin">,
                      "Erro:", MessageIcon::error}));
 
   close_box(window);
@@ -234,7 +235,8 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // selected where it stands.
   click(editor, IDC_EDITOR_ADD);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{cp1252<"Verifique existência de campos não preenchidos!">, cp1252<"Atenção!">, MessageIcon::warning}));
+            (Message{cp1252<"Verifique existência de campos não preenchidos!">, cp1252<"Atenção!">,
+                     MessageIcon::warning}));
   EXPECT_TRUE(focus_comes_to(IDC_EDITOR_NAME));
   type(editor, IDC_EDITOR_NAME, "Zinco");
   type(editor, IDC_EDITOR_CONSTANT_1, "4,1");
@@ -245,7 +247,8 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   type(editor, IDC_EDITOR_ACENTRIC, "0.3");
   click(editor, IDC_EDITOR_ADD);
   EXPECT_EQ(acknowledge_message(owner()),
-            (Message{cp1252<"Verifique entrada de caracteres inválidos!">, cp1252<"Atenção!">, MessageIcon::warning}));
+            (Message{cp1252<"Verifique entrada de caracteres inválidos!">, cp1252<"Atenção!">,
+                     MessageIcon::warning}));
   EXPECT_TRUE(focus_comes_to(IDC_EDITOR_CONSTANT_2));
   EXPECT_EQ(edit_selection(editor, IDC_EDITOR_CONSTANT_2), std::make_pair(1, 2));
   EXPECT_EQ(item_text(editor, IDC_EDITOR_CONSTANT_1), "4.1");
@@ -253,7 +256,8 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // The real sorted list box puts the new name where the word sort does.
   type(editor, IDC_EDITOR_CONSTANT_2, "1200");
   click(editor, IDC_EDITOR_ADD);
-  ASSERT_TRUE(eventually([&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() + 1; }));
+  ASSERT_TRUE(eventually(
+      [&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() + 1; }));
   FluidRecord zinc;
   zinc.name = "Zinco";
   table.push_back(zinc);
@@ -281,9 +285,10 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // fluids; "Não" leaves its file, "Sim" writes the editor's.
   const std::string theirs = "1\nOutro Envelope 0 0 0 0 40 300 0.1\n";
   write_file("dados.txt", theirs);
-  const Message question{cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
-                         "Salvar assim mesmo e descartar essas alterações?">,
-                         cp1252<"Atenção!">, MessageIcon::warning};
+  const Message question{
+      cp1252<"O arquivo 'dados.txt' foi alterado por outro programa depois que o editor o abriu. "
+             "Salvar assim mesmo e descartar essas alterações?">,
+      cp1252<"Atenção!">, MessageIcon::warning};
   click(editor, IDC_EDITOR_SAVE);
   EXPECT_EQ(answer_question(owner(), false, "question-file-changed"), question);
   EXPECT_EQ(read_file("dados.txt"), theirs);
@@ -292,7 +297,8 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   // Enter saves ("Salvar" has the focus and is the default button).
   press_key(owner(), VK_RETURN);
   EXPECT_EQ(answer_question(owner(), true), question);
-  ASSERT_TRUE(eventually([&] { return read_file("dados.txt").find("Zinco") != std::string::npos; }));
+  ASSERT_TRUE(
+      eventually([&] { return read_file("dados.txt").find("Zinco") != std::string::npos; }));
   const std::string saved = read_file("dados.txt");
   EXPECT_TRUE(saved.starts_with("35\n"));
   EXPECT_NE(saved.find("\nZinco Antoine 4.1 1200 -50 0 40 500 0.3\n"), std::string::npos) << saved;
@@ -303,7 +309,8 @@ TEST_F(MainWindow, FluidEditorAddsDeletesAndSaves) {
   const int last = static_cast<int>(table.size()) - 1;
   pick(editor, IDC_EDITOR_FLUID_LIST, last);
   click(editor, IDC_EDITOR_DELETE);
-  ASSERT_TRUE(eventually([&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() - 1; }));
+  ASSERT_TRUE(eventually(
+      [&] { return list_entries(editor, IDC_EDITOR_FLUID_LIST).size() == table.size() - 1; }));
   EXPECT_EQ(list_selection(editor, IDC_EDITOR_FLUID_LIST), -1);
 
   // Escape closes the editor; the main window reads the file again and keeps
@@ -332,7 +339,8 @@ TEST_F(MainWindow, DiagramPaintsTheIsothermAndTheSaturationCurves) {
   save_screenshot(diagram, "diagram-isotherm");
 
   click(diagram, IDC_DIAGRAM_LOG_VOLUME);
-  ASSERT_TRUE(eventually([&] { return pixels_of(plot, liquid) > 1000 && pixels_of(plot, vapour) > 1000; }));
+  ASSERT_TRUE(
+      eventually([&] { return pixels_of(plot, liquid) > 1000 && pixels_of(plot, vapour) > 1000; }));
   save_screenshot(diagram, "diagram-isotherm-log");
 
   click(diagram, IDC_DIAGRAM_SATURATION);

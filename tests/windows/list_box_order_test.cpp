@@ -1,9 +1,10 @@
 // The real sorted list box of the fluid editor's template, against the order
 // and the exact lookup that the portable word sort and the headless manager
 // reproduce.
-#include <windows.h>
+#include "tests/support/list_box_order.hpp"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <random>
@@ -15,7 +16,6 @@
 #include "platform/win32/win32_dialog.hpp"
 #include "platform/win32/win32_host.hpp"
 #include "resources/resource_ids.h"
-#include "tests/support/list_box_order.hpp"
 #include "text/cp1252.hpp"
 #include "text/cp1252_literal.hpp"
 #include "text/word_sort.hpp"
@@ -42,8 +42,10 @@ class EditorListBox : public testing::Test {
     std::vector<std::string> names;
     const auto count = SendMessageA(list_, LB_GETCOUNT, 0, 0);
     for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
-      std::string name(static_cast<std::size_t>(SendMessageA(list_, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-      name.resize(static_cast<std::size_t>(SendMessageA(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(name.data()))));
+      std::string name(static_cast<std::size_t>(SendMessageA(list_, LB_GETTEXTLEN, i, 0)) + 1,
+                       '\0');
+      name.resize(static_cast<std::size_t>(
+          SendMessageA(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(name.data()))));
       names.push_back(name);
     }
     return names;
@@ -68,7 +70,9 @@ TEST_F(EditorListBox, NamesAddedOneByOneGoWhereThePortableOrderPutsThem) {
   std::vector<std::string> expected;
   for (const std::string& name : names) {
     const int position = list_box_insert_position(expected, name);
-    EXPECT_EQ(SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())), position) << name;
+    EXPECT_EQ(SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str())),
+              position)
+        << name;
     expected.insert(expected.begin() + position, name);
   }
   const std::vector<std::string_view> views(names.begin(), names.end());
@@ -93,7 +97,9 @@ TEST_F(EditorListBox, ExactLookupIgnoresLetterCaseOnly) {
 // Distinct names of letters with and without accents, digits, hyphens and
 // apostrophes, none equal to another but for letter case.
 std::vector<std::string> many_names(std::size_t count, unsigned seed) {
-  static const char* const PIECES[] = {"a", cp1252<"Á">, "b", cp1252<"é">, "E", "n-", "o", cp1252<"Ó">, "R-", "22", "x", "'s", cp1252<"ç">, "Z"};
+  static const char* const PIECES[] = {"a",  cp1252<"Á">, "b",         cp1252<"é">, "E",
+                                       "n-", "o",         cp1252<"Ó">, "R-",        "22",
+                                       "x",  "'s",        cp1252<"ç">, "Z"};
   std::mt19937 random(seed);
   std::uniform_int_distribution<std::size_t> piece(0, std::size(PIECES) - 1);
   std::uniform_int_distribution<int> length(3, 8);
@@ -127,7 +133,8 @@ TEST_F(EditorListBox, FilledInWordSortOrderItSortsLaterNamesTheSameWay) {
   dialog.list_fill(IDC_EDITOR_FLUID_LIST, sorted);
   ASSERT_EQ(dialog.list_count(IDC_EDITOR_FLUID_LIST), 100'000);
   EXPECT_EQ(dialog.list_selection(IDC_EDITOR_FLUID_LIST), -1);
-  for (int i : {0, 1, 4'999, 50'000, 99'999}) EXPECT_EQ(dialog.list_text(IDC_EDITOR_FLUID_LIST, i), sorted[i]);
+  for (int i : {0, 1, 4'999, 50'000, 99'999})
+    EXPECT_EQ(dialog.list_text(IDC_EDITOR_FLUID_LIST, i), sorted[i]);
 
   for (const std::string& name : later) {
     const std::string key = word_sort_key(name);

@@ -1,8 +1,7 @@
 // quelrin.exe itself, started as a user starts it: the main window of class
 // "Ruzav", and the exit codes.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -20,7 +19,8 @@ class StartedProgram : public testing::Test {
  protected:
   void TearDown() override {
     if (process_.hProcess == nullptr) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 3);
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 3);
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
@@ -30,8 +30,8 @@ class StartedProgram : public testing::Test {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     const std::string directory = directory_.path().string();
-    return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                          &startup, &process_) != FALSE;
+    return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          directory.c_str(), &startup, &process_) != FALSE;
   }
 
   WindowOwner owner() const { return {process_.dwProcessId, 0}; }
@@ -50,7 +50,8 @@ class StartedProgram : public testing::Test {
 TEST_F(StartedProgram, WithoutTheDatabaseSaysSoAndExitsWithOne) {
   ASSERT_TRUE(start());
   EXPECT_EQ(acknowledge_message(owner(), "database-missing"),
-            (Message{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">, MessageIcon::error}));
+            (Message{cp1252<"Arquivo 'dados.txt' não encontrado.">, cp1252<"Atenção!">,
+                     MessageIcon::error}));
   EXPECT_EQ(exit_code(), 1);
 }
 

@@ -2,9 +2,8 @@
 // test program's own copy of the resources, in a fresh working directory.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <string>

@@ -25,7 +25,8 @@ std::vector<HWND> static_children(HWND window) {
   EnumChildWindows(
       window,
       [](HWND child, LPARAM found) {
-        if (class_is(child, "Static")) reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+        if (class_is(child, "Static"))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&children));
@@ -119,7 +120,8 @@ std::vector<HWND> top_windows(WindowOwner owner) {
 // WM_GETTEXT rather than GetWindowTextA, which answers for another
 // process's controls with their text at creation.
 std::string window_text(HWND window) {
-  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  std::string text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                   '\0');
   text.resize(static_cast<std::size_t>(
       SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
@@ -175,7 +177,9 @@ std::optional<Message> acknowledge_message(WindowOwner owner, std::string_view s
   if (box == nullptr) return std::nullopt;
   owner.thread = GetWindowThreadProcessId(box, nullptr);
   HWND focus = nullptr;
-  eventually([&] { return (focus = focus_window(owner)) != nullptr && GetAncestor(focus, GA_ROOT) == box; });
+  eventually([&] {
+    return (focus = focus_window(owner)) != nullptr && GetAncestor(focus, GA_ROOT) == box;
+  });
   post_key(focus != nullptr ? focus : box, VK_RETURN);
   if (!wait_until_closed(box)) return std::nullopt;
   return shown;
@@ -194,8 +198,8 @@ std::vector<std::string> list_entries(HWND dialog, int id) {
     const auto length = SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
     if (length < 0) break;
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied =
-        SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    const auto copied = SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                                     reinterpret_cast<LPARAM>(text.data()));
     if (copied < 0 || copied > length) break;
     text.resize(static_cast<std::size_t>(copied));
     entries.push_back(std::move(text));
@@ -205,7 +209,8 @@ std::vector<std::string> list_entries(HWND dialog, int id) {
 
 int list_selection(HWND dialog, int id) {
   const HWND list = item(dialog, id);
-  return static_cast<int>(SendMessageA(list, is_combo_box(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+  return static_cast<int>(
+      SendMessageA(list, is_combo_box(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 bool is_checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -223,17 +228,20 @@ int focused_id(WindowOwner owner) {
 std::pair<int, int> edit_selection(HWND dialog, int id) {
   DWORD from = 0;
   DWORD to = 0;
-  SendMessageA(item(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  SendMessageA(item(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
   return {static_cast<int>(from), static_cast<int>(to)};
 }
 
 void type(HWND dialog, int id, std::string_view text) {
-  SendMessageA(item(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::string(text).c_str()));
+  SendMessageA(item(dialog, id), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(std::string(text).c_str()));
 }
 
 void pick(HWND dialog, int id, int index) {
   const HWND list = item(dialog, id);
-  SendMessageA(list, is_combo_box(list) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(list, is_combo_box(list) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index),
+               0);
 }
 
 void click(HWND dialog, int id) { PostMessageA(item(dialog, id), BM_CLICK, 0, 0); }
@@ -249,7 +257,9 @@ void double_click(HWND dialog, int id, int index) {
   PostMessageA(list, WM_LBUTTONUP, 0, at);
 }
 
-void choose_menu_item(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void choose_menu_item(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
 
 void close_box(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
@@ -261,7 +271,8 @@ void press_key(WindowOwner owner, WORD key) {
 void save_screenshot(HWND window, std::string_view name) {
   const char* folder = std::getenv("QUELRIN_SCREENSHOTS");
   if (folder == nullptr || window == nullptr) return;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Sleep(300);  // the display server shows what was drawn
 
   RECT r = {};
@@ -304,7 +315,8 @@ void save_screenshot(HWND window, std::string_view name) {
 }
 
 std::string host_path(std::string_view unix_path) {
-  std::string path = unix_path.starts_with('/') ? "Z:" + std::string(unix_path) : std::string(unix_path);
+  std::string path =
+      unix_path.starts_with('/') ? "Z:" + std::string(unix_path) : std::string(unix_path);
   for (char& c : path) {
     if (c == '/') c = '\\';
   }

@@ -41,7 +41,8 @@ bool wait_until_closed(HWND window);
 // nothing when none shows.
 std::optional<Message> acknowledge_message(WindowOwner owner, std::string_view screenshot = {});
 // The same for a question: clicks "Sim" when `yes`, else "Não".
-std::optional<Message> answer_question(WindowOwner owner, bool yes, std::string_view screenshot = {});
+std::optional<Message> answer_question(WindowOwner owner, bool yes,
+                                       std::string_view screenshot = {});
 // A message box currently shown, if any.
 HWND find_message_box(WindowOwner owner);
 
@@ -64,7 +65,7 @@ void pick(HWND dialog, int id, int index);              // selects an entry
 void click(HWND dialog, int id);                        // a mouse click on a button
 void double_click(HWND dialog, int id, int index);      // on a list box entry
 void choose_menu_item(HWND dialog, int id);
-void close_box(HWND dialog);                            // the caption's close box
+void close_box(HWND dialog);  // the caption's close box
 // A key pressed and released on the control that has the focus.
 void press_key(WindowOwner owner, WORD key);
 
