@@ -1,10 +1,9 @@
 // The window's request and the exact solver side by side for one temperature.
 #include "calc/saturation_table.hpp"
 
-#include <charconv>
-
 #include "calc/calculation_request.hpp"
 #include "calc/cubic_solver.hpp"
+#include "text/float_chars.hpp"
 
 namespace quelrin {
 namespace {
@@ -25,9 +24,7 @@ class CountingReport : public CalcReport {
 
 std::string typed_temperature(double temperature) {
   char buffer[400];  // room for any double in plain decimals
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, temperature, std::chars_format::fixed);
-  return std::string(buffer, end.ptr);
+  return std::string(buffer, write_shortest_fixed(buffer, buffer + sizeof buffer, temperature));
 }
 
 TableRow saturation_table_row(const FluidTable& fluids, int fluid_index, EquationOfState equation,

@@ -1,12 +1,14 @@
 // Six significant digits by one exact scaling and one rounding; the few
 // values whose rounding that cannot decide (a seventh digit within 1e-9 of a
-// tie), and those outside the exactly scalable range, go to to_chars.
+// tie), and those outside the exactly scalable range, go to the general
+// writer of text/float_chars.hpp.
 #include "text/g_text.hpp"
 
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+
+#include "text/float_chars.hpp"
 
 namespace quelrin {
 namespace {
@@ -21,7 +23,7 @@ constexpr int DIGITS = 6;
 constexpr double TIE_MARGIN = 1e-9;
 
 char* slow_g(char* first, double value) {
-  return std::to_chars(first, first + G_TEXT_ROOM, value, std::chars_format::general, DIGITS).ptr;
+  return write_general(first, first + G_TEXT_ROOM, value, DIGITS);
 }
 
 // |value| · 10^power with a single rounding, or a negative number when the

@@ -1,38 +1,19 @@
-// Locale-free number formatting and reading over <charconv>.
+// Locale-free number formatting and reading over the floating-point text of
+// text/float_chars.hpp.
 #include "text/number_text.hpp"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 #include "text/cp1252.hpp"
+#include "text/float_chars.hpp"
 #include "text/g_text.hpp"
 
 namespace quelrin {
 namespace {
 
-// The power of ten of a decimal text's leading non-zero digit, exponent
-// included, saturated far beyond any double's range. Only asked of a text
-// from_chars found out of range, so it holds a non-zero digit.
-long decimal_magnitude(std::string_view text) {
-  constexpr long FAR = 1'000'000'000;
-  const std::size_t exponent_at = std::min(text.find_first_of("eE"), text.size());
-  const std::string_view mantissa = text.substr(0, exponent_at);
-  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-  const std::size_t first = mantissa.find_first_of("123456789");
-  long magnitude =
-      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
-  long exponent = 0;
-  std::size_t i = exponent_at + 1;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-  for (; i < text.size(); ++i) exponent = std::min(FAR, exponent * 10 + (text[i] - '0'));
-  return magnitude + (negative ? -exponent : exponent);
-}
-
-// from_chars does not take a leading '+' and leaves the value alone when it
-// overflows or underflows; strtod gives ±HUGE_VAL or 0 there.
+// The number reader takes no leading '+'; this scan does, as strtod does.
 struct Scan {
   double value = 0.0;
   const char* end = nullptr;  // nullptr: no number at the start
@@ -47,15 +28,8 @@ Scan scan_number(const char* first, const char* last) {
     if (p != last && (*p == '+' || *p == '-')) return {};
   }
   Scan scan;
-  const auto result = std::from_chars(p, last, scan.value, std::chars_format::general);
-  if (result.ec == std::errc::invalid_argument) return {};
-  if (result.ec == std::errc::result_out_of_range) {
-    // Beyond the largest double or below the smallest: which, the digits tell.
-    const std::string_view digits(p, static_cast<std::size_t>(result.ptr - p));
-    scan.value = decimal_magnitude(digits) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
-  }
+  scan.end = read_double(p, last, scan.value);
   if (negative) scan.value = -scan.value;
-  scan.end = result.ptr;
   return scan;
 }
 
@@ -71,8 +45,7 @@ char* write_g_exact(char* out, double value) {
   // The shortest digits that read back exactly, "d.ddde±XX".
   char buffer[MAX_G_EXACT_CHARS];
   const char* const scientific = buffer;
-  const char* const end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  const char* const end = write_shortest_scientific(buffer, buffer + sizeof buffer, value);
   const char* const exponent_mark = std::find(scientific, end, 'e');
   const char* mantissa = scientific;
   if (*mantissa == '-') ++mantissa;
