@@ -4,7 +4,6 @@
 // writer of text/float_chars.hpp.
 #include "text/g_text.hpp"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -41,9 +40,7 @@ char* write_g(char* first, double value) {
   if (!(magnitude > 0.0) || !std::isfinite(magnitude)) return slow_g(first, value);
 
   // The decimal exponent from the binary one: exact or one too low.
-  const int binary_exponent =
-      static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
-  int exponent = static_cast<int>(std::floor(binary_exponent * 0.30102999566398120));
+  int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * 0.30102999566398120));
   double scaled = scale(magnitude, DIGITS - 1 - exponent);
   if (scaled >= 999999.5 + TIE_MARGIN) {
     ++exponent;

@@ -202,7 +202,7 @@ std::vector<std::size_t> list_box_order(std::span<const std::string_view> names)
       }
     }
     const auto stretch = order.begin() + static_cast<std::ptrdiff_t>(group_start[group]);
-    const auto at = stretch + (place - first);
+    const auto at = stretch + static_cast<std::ptrdiff_t>(place - first);
     std::copy_backward(at, stretch + static_cast<std::ptrdiff_t>(group_count[group]),
                        stretch + static_cast<std::ptrdiff_t>(group_count[group]) + 1);
     *at = name;

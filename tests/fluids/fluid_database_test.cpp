@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <random>
 
+#include "tests/support/double_bits.hpp"
 #include "tests/support/sample_fluids.hpp"
 #include "text/cp1252_literal.hpp"
 
@@ -115,7 +115,7 @@ TEST(FluidDatabase, EveryDoubleSurvivesWriteAndRead) {
   std::mt19937_64 bits(7);
   auto any_double = [&bits] {
     for (;;) {
-      const double value = std::bit_cast<double>(static_cast<std::uint64_t>(bits()));
+      const double value = test::double_from_bits(static_cast<std::uint64_t>(bits()));
       if (std::isfinite(value)) return value;
     }
   };

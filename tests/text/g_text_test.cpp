@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
+
+#include "tests/support/double_bits.hpp"
 
 namespace quelrin {
 namespace {
@@ -73,7 +74,7 @@ TEST(QuickG, WritesWhatPrintfWritesForEdgeValues) {
 TEST(QuickG, WritesWhatPrintfWritesForRandomBitPatterns) {
   std::mt19937_64 random(20261207);
   for (int i = 0; i < 500000; ++i) {
-    const double value = std::bit_cast<double>(random());
+    const double value = test::double_from_bits(random());
     ASSERT_EQ(quick_g(value), reference_g(value)) << std::hexfloat << value;
   }
 }
