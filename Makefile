@@ -5,7 +5,7 @@ BUILD := build/$(PRESET)
 FUZZ_SECONDS ?= 60
 
 .PHONY: deps configure build run test bench clean windows windows-test windows-package windows-installer \
-        package package-test sanitize fuzz memcheck
+        web web-test package package-test sanitize fuzz memcheck
 
 deps:
 	@scripts/install-deps.sh
@@ -32,7 +32,7 @@ run: configure
 	  cd run && exec ../$(BUILD)/platform/gtk/quelrin; \
 	fi
 
-test: build windows-test
+test: build windows-test web-test
 	@ctest --preset $(PRESET)
 
 # Every unit and scenario test again, built with AddressSanitizer,
@@ -66,6 +66,17 @@ windows-test: deps
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows
 	@ctest --preset windows
+
+# The web page, built with emscripten in build/web, and the core's tests
+# for it. The preset gives em++ the Node modules of Debian's node-* packages,
+# which a Node other than Debian's does not look in.
+web: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+
+# Those tests, run under Node.
+web-test: web
+	@ctest --preset web
 
 # build/windows/quelrin-win64.zip, ready for a Windows user; the help file
 # goes in when the project builds one.
