@@ -22,7 +22,10 @@ std::string quick_g(double value) {
   return std::string(buffer, write_g(buffer, value));
 }
 
+// A NaN keeps its sign as glibc and emscripten's C library write it; the
+// Windows runtime drops it.
 std::string reference_g(double value) {
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%g", value);
   return buffer;
