@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 
 #define FMT_HEADER_ONLY
 #include <fast_float/fast_float.h>
