@@ -30,11 +30,20 @@ std::string escaped(std::string_view utf8) {
   std::string out;
   for (const char c : utf8) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -58,14 +67,15 @@ std::string drawing_svg(const Drawing& d, int width, int height) {
   if (!(d.width > 0.0 && d.height > 0.0)) return svg + "</svg>";
   const Scale s{width / d.width, height / d.height};
   for (const FilledPolygon& area : d.areas) {
-    svg += "<polygon points=\"" + points(area.points, s) + "\" fill=\"" + colour(area.colour) +
-           "\"/>";
+    svg +=
+        "<polygon points=\"" + points(area.points, s) + "\" fill=\"" + colour(area.colour) + "\"/>";
   }
   for (const Polyline& line : d.lines) {
     svg += "<polyline points=\"" + points(line.points, s) + "\" fill=\"none\" stroke=\"" +
            colour(line.colour) + "\" stroke-width=\"" + number(line.width * s.y * 0.6) +
            "\" stroke-linejoin=\"round\"";
-    if (line.dashed) svg += " stroke-dasharray=\"" + number(4.0 * s.y) + ' ' + number(2.0 * s.y) + '"';
+    if (line.dashed)
+      svg += " stroke-dasharray=\"" + number(4.0 * s.y) + ' ' + number(2.0 * s.y) + '"';
     svg += "/>";
   }
   for (const Marker& marker : d.markers) {

@@ -265,7 +265,8 @@ void WebDialog::handle(const page::Event& event) {
       press_key(event);
       break;
     case page::EventKind::menu:
-      if (has_menu_command(event.id)) send_command(event.id, NOTIFY_CLICKED);
+      if (dialog_menu_has(host_.resources(), template_, event.id))
+        send_command(event.id, NOTIFY_CLICKED);
       break;
     case page::EventKind::close:
       if (procedure_.on_close(*this) == 0 && !ended_ &&
@@ -296,8 +297,7 @@ void WebDialog::click(int index, int focused) {
 void WebDialog::press_key(const page::Event& event) {
   switch (event.key) {
     case page::Key::enter: {
-      const ControlTemplate* focused =
-          event.focus >= 0 ? controls_[event.focus].control : nullptr;
+      const ControlTemplate* focused = event.focus >= 0 ? controls_[event.focus].control : nullptr;
       if (const std::optional<int> command = enter_command(template_, focused, enabled_now()))
         send_command(*command, NOTIFY_CLICKED);
       return;
@@ -397,14 +397,6 @@ IsEnabled WebDialog::enabled_now() const {
   return [this](const ControlTemplate& control) {
     return controls_[static_cast<std::size_t>(&control - template_.controls.data())].enabled;
   };
-}
-
-bool WebDialog::has_menu_command(int id) const {
-  const MenuTemplate* menu =
-      template_.menu_id == 0 ? nullptr : find_menu(host_.resources(), template_.menu_id);
-  if (menu == nullptr) return false;
-  const std::vector<int> commands = menu_commands(*menu);
-  return std::find(commands.begin(), commands.end(), id) != commands.end();
 }
 
 }  // namespace quelrin

@@ -84,7 +84,6 @@ class WebDialog final : public Dialog {
   int index_of(const Control* control) const;
   std::vector<KeyboardControl> keyboard_controls() const;
   IsEnabled enabled_now() const;
-  bool has_menu_command(int id) const;
 
   const DialogTemplate& template_;
   DialogProcedure& procedure_;

@@ -17,7 +17,9 @@ constexpr int COMBO_HEIGHT_UNITS = 12;
 // How far above a control its label may stand, in dialog units.
 constexpr int LABEL_REACH_UNITS = 14;
 
-int pixels(double units, double per_unit) { return static_cast<int>(std::lround(units * per_unit)); }
+int pixels(double units, double per_unit) {
+  return static_cast<int>(std::lround(units * per_unit));
+}
 
 bool labels_others(const ControlTemplate& control) {
   return control.kind == ControlKind::static_text;
