@@ -1,6 +1,7 @@
 // The calculator in a web page. Its files live in the browser's storage,
 // mounted as the working directory; a first visit starts with the shipped
 // database.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -40,6 +41,9 @@ int main() {
     quelrin::page::program_ended(-1);
     return -1;
   }
+  // Emscripten starts with every permission bit masked, so that new files
+  // could not even be read back; a desktop session masks others' writing.
+  ::umask(022);
   quelrin::page::mount_storage(STORAGE_FOLDER);
   quelrin::page::begin_turn();
   if (::chdir(STORAGE_FOLDER) != 0) return -1;

@@ -16,6 +16,7 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -27,6 +28,16 @@ failures = []
 def check(what, actual, expected):
     if actual != expected:
         failures.append("%s: %r, expected %r" % (what, actual, expected))
+
+
+def check_soon(what, read, expected, seconds=10):
+    """The page answers keys and clicks in its own time: waits for it."""
+    deadline = time.monotonic() + seconds
+    actual = read()
+    while actual != expected and time.monotonic() < deadline:
+        time.sleep(0.05)
+        actual = read()
+    check(what, actual, expected)
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -49,7 +60,7 @@ def browser(profile, downloads):
                      "--user-data-dir=" + profile):
         options.add_argument(argument)
     options.binary_location = "/usr/bin/chromium"
-    driver = webdriver.Chrome(service=webdriver.ChromeService("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
     return driver
 
@@ -79,6 +90,7 @@ def flow(driver, address, downloads):
             return wait.until(lambda _: condition())
         except Exception:
             failures.append("timed out waiting for " + what)
+            driver.save_screenshot(os.path.join(SHOTS, "failure-%d.png" % len(failures)))
             return None
 
     def dialog(template):
@@ -116,11 +128,11 @@ def flow(driver, address, downloads):
         gone("message")
 
     def options(select):
-        return driver.execute_script("return [...arguments[0].options].map(o => o.text)", select)
+        return driver.execute_script("return [...arguments[0].options].map(o => o.textContent)", select)
 
     def selected_text(select):
         return driver.execute_script("const s = arguments[0]; return s.selectedIndex < 0 ? null : "
-                                     "s.options[s.selectedIndex].text", select)
+                                     "s.options[s.selectedIndex].textContent", select)
 
     driver.get(address)
     until("the main window", lambda: driver.execute_script("return document.body.dataset.ready"))
@@ -130,12 +142,12 @@ def flow(driver, address, downloads):
 
     # The focus starts on "Calcula"; Tab follows the template's order;
     # typing on the fluid list finds by prefix.
-    check("focus starts on Calcula", focused(), "1")
+    check_soon("focus starts on Calcula", focused, "1")
     keys(Keys.TAB, Keys.TAB, Keys.TAB, Keys.TAB)
-    check("Tab reaches the fluid list", focused(), "102")
+    check_soon("Tab reaches the fluid list", focused, "102")
     check("fluid list role", control(main, "102").get_attribute("role") or "combobox", "combobox")
     keys("n")
-    check("typed letter selects", selected_text(control(main, "102")), "Nitrogênio")
+    check_soon("typed letter selects", lambda: selected_text(control(main, "102")), "Nitrogênio")
     keys(Keys.TAB, "90", Keys.ENTER)  # Enter in the edit: the default button, "Calcula"
     pressure = control(main, "104")
     until("the pressure", lambda: pressure.get_attribute("value"))
@@ -154,25 +166,25 @@ def flow(driver, address, downloads):
     check("refusal", (title, text), ("Atenção!", 'Verifique a entrada de caracteres inválidos no campo "Temperatura" !'))
     shot("message-invalid-character")
     acknowledge()
-    check("refused character selected",
-          driver.execute_script("return [arguments[0].selectionStart, arguments[0].selectionEnd]", temperature), [1, 2])
-    check("focus back on the temperature", focused(), "103")
+    check_soon("refused character selected", lambda: driver.execute_script(
+        "return [arguments[0].selectionStart, arguments[0].selectionEnd]", temperature), [1, 2])
+    check_soon("focus back on the temperature", focused, "103")
 
     # Units: Alt and the menu's mnemonics; a radio group is one Tab stop.
     alt("f")
     keys("u")
     units = dialog("400")
     keys(Keys.TAB, Keys.TAB)
-    check("Tab reaches the pressure group at its checked button", focused(), "403")
+    check_soon("Tab reaches the pressure group at its checked button", focused, "403")
     keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.TAB, Keys.ARROW_UP, Keys.ARROW_UP)
-    check("arrows check within the groups", driver.execute_script(
+    check_soon("arrows check within the groups", lambda: driver.execute_script(
         "return [...arguments[0].querySelectorAll('input:checked')].map(e => e.dataset.control)", units),
         ["405", "411"])
     shot("units-dialog")
     keys(Keys.ENTER)
     gone("400")
-    check("labels in the new units", (control(main, "106").text, control(main, "107").text),
-          ("Pressão de Vapor (kPa):", "Entre com a temperatura (°C):"))
+    check_soon("labels in the new units", lambda: (control(main, "106").text, control(main, "107").text),
+               ("Pressão de Vapor (kPa):", "Entre com a temperatura (°C):"))
 
     # The editor adds a fluid and saves.
     alt("f")
@@ -184,15 +196,19 @@ def flow(driver, address, downloads):
         control(editor, ident).click()
         control(editor, ident).send_keys(value)
     control(editor, "303").click()  # Adiciona >>
-    check("added fluid selected in its sorted place", selected_text(control(editor, "301")), "Teste")
+    check_soon("added fluid selected in its sorted place", lambda: selected_text(control(editor, "301")), "Teste")
     shot("fluid-editor")
     control(editor, "324").click()  # Salvar
     time.sleep(0.3)
     keys(Keys.ESCAPE)
     gone("300")
-    check("main list reloaded", "Teste" in options(control(main, "102")), True)
+    check_soon("main list reloaded", lambda: "Teste" in options(control(main, "102")), True)
 
-    # The diagram and the About box, for their pictures.
+    # The diagram and the About box, for their pictures: nitrogen at 90 K,
+    # typed in °C with a decimal comma.
+    temperature.click()
+    temperature.send_keys(Keys.CONTROL, "a")
+    temperature.send_keys("-183,15")
     alt("f")
     keys("d")
     diagram = dialog("500")

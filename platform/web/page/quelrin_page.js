@@ -22,6 +22,13 @@ const QuelrinPage = (() => {
 
   function topLayer() { return stack[stack.length - 1]; }
 
+  // While the program works on an event, keys typed on its dialogs wait, in
+  // order, as in a Windows message queue: each then goes to whatever has the
+  // focus once the program is ready, so a Tab's move comes before the
+  // characters typed after it.
+  let busy = false;
+  const typeAhead = [];
+
   function post(event) {
     const top = topLayer();
     if (!top || top.kind !== 'dialog' || top.handle !== event.dialog) return;  // not the top dialog
@@ -30,6 +37,7 @@ const QuelrinPage = (() => {
     if (waiting) {
       const resolve = waiting;
       waiting = null;
+      busy = true;
       resolve(event);
     } else {
       queue.push(event);
@@ -37,14 +45,64 @@ const QuelrinPage = (() => {
   }
 
   function nextEvent() {
+    busy = false;
     updateFileButtons();
     if (!everReady) {
       everReady = true;
       performance.mark('quelrin-ready');
       document.body.dataset.ready = 'true';
     }
-    if (queue.length) return Promise.resolve(queue.shift());
+    while (typeAhead.length && !queue.length) replayKey(typeAhead.shift());
+    if (queue.length) {
+      busy = true;
+      return Promise.resolve(queue.shift());
+    }
     return new Promise((resolve) => { waiting = resolve; });
+  }
+
+  document.addEventListener('keydown', (e) => {
+    const top = topLayer();
+    if (!busy || !top || top.kind !== 'dialog' || !top.frame.contains(e.target)) return;
+    e.preventDefault();
+    e.stopImmediatePropagation();
+    typeAhead.push({key: e.key, shiftKey: e.shiftKey, altKey: e.altKey, ctrlKey: e.ctrlKey,
+                    metaKey: e.metaKey});
+  }, {capture: true});
+
+  // Alt with a mnemonic reaches the menu of the dialog on top even when the
+  // focus is on the page around it (after one of the file buttons).
+  document.addEventListener('keydown', (e) => {
+    const top = topLayer();
+    if (e.altKey && top && top.kind === 'dialog' && !top.layer.contains(e.target))
+      onDialogKey(top, e);
+  });
+
+  // A key typed ahead, delivered now to the element with the focus; what the
+  // dialog does not take for itself, the element gets as typing would give it.
+  function replayKey(k) {
+    const top = topLayer();
+    const target = document.activeElement;
+    if (!top || top.kind !== 'dialog' || !top.frame.contains(target)) return;
+    const e = {...k, target, preventDefault() { this.taken = true; }, stopPropagation() {}};
+    const popup = top.popups.find((p) => p.menu.contains(target));
+    if (popup) {
+      onMenuKey(top, popup, e);
+      return;
+    }
+    onDialogKey(top, e);
+    if (e.taken || k.ctrlKey || k.altKey || k.metaKey) return;
+    if (target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly) {
+      const from = target.selectionStart, to = target.selectionEnd;
+      if (k.key.length === 1) target.setRangeText(k.key, from, to, 'end');
+      else if (k.key === 'Backspace' && (from !== to || from > 0))
+        target.setRangeText('', from === to ? from - 1 : from, to, 'end');
+      else if (k.key === 'Delete') target.setRangeText('', from, from === to ? to + 1 : to, 'end');
+    } else if (target.tagName === 'SELECT' && (k.key === 'ArrowDown' || k.key === 'ArrowUp')) {
+      const at = target.selectedIndex + (k.key === 'ArrowDown' ? 1 : -1);
+      if (at >= 0 && at < target.options.length) target.selectedIndex = at;
+    } else if (k.key === ' ' && (target.tagName === 'BUTTON' || target.tagName === 'INPUT')) {
+      target.click();
+    }
   }
 
   function focusIndex(dialog) {
@@ -434,6 +492,7 @@ const QuelrinPage = (() => {
 
   // Resolves to 1 for OK or "Sim", 0 for "Não".
   function messageBox(ownerHandle, title, text, warning, yesNo) {
+    busy = false;
     return new Promise((resolve) => {
       const owner = dialogs.get(ownerHandle);
       if (owner) owner.lastFocus = document.activeElement;
@@ -468,6 +527,7 @@ const QuelrinPage = (() => {
         updateFileButtons();
         const top = topLayer();
         if (top && top.lastFocus) top.lastFocus.focus();
+        busy = true;
         resolve(value);
       };
       const labels = yesNo ? [['Sim', 1], ['N\u00e3o', 0]] : [['OK', 1]];
