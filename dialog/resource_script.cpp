@@ -40,4 +40,11 @@ std::vector<int> menu_commands(const MenuTemplate& menu) {
   return commands;
 }
 
+bool dialog_menu_has(const ResourceScript& script, const DialogTemplate& dialog, int id) {
+  const MenuTemplate* menu = dialog.menu_id == 0 ? nullptr : find_menu(script, dialog.menu_id);
+  if (menu == nullptr) return false;
+  const std::vector<int> commands = menu_commands(*menu);
+  return std::find(commands.begin(), commands.end(), id) != commands.end();
+}
+
 }  // namespace quelrin

@@ -97,4 +97,7 @@ const MenuTemplate* find_menu(const ResourceScript& script, int id);
 // The commands of a menu and of its popups, in menu order.
 std::vector<int> menu_commands(const MenuTemplate& menu);
 
+// Whether the menu of the dialog holds command `id`.
+bool dialog_menu_has(const ResourceScript& script, const DialogTemplate& dialog, int id);
+
 }  // namespace quelrin

@@ -29,9 +29,12 @@ bool read_database_for(Dialog& owner, FluidTable& table, std::string& text) {
     case DatabaseFile::malformed:
       break;
   }
-  owner.show_message(
-      {cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error});
+  owner.show_message(invalid_database_message(reason));
   return false;
+}
+
+Message invalid_database_message(const std::string& reason) {
+  return {cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error};
 }
 
 bool load_fluids_for_main(Dialog& window, FluidTable& table) {

@@ -5,6 +5,7 @@
 
 #include "dialog/dialog.hpp"
 #include "fluids/fluid_record.hpp"
+#include "text/message.hpp"
 
 namespace quelrin {
 
@@ -20,5 +21,8 @@ bool load_fluids_for_main(Dialog& window, FluidTable& table);
 // success, otherwise false after the message about the missing, malformed or
 // too large file, owned by `owner`.
 bool read_database_for(Dialog& owner, FluidTable& table, std::string& text);
+
+// What the user is told of a database the reader refused for `reason`.
+Message invalid_database_message(const std::string& reason);
 
 }  // namespace quelrin

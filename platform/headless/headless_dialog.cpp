@@ -166,7 +166,8 @@ void HeadlessDialog::open() {
 std::string HeadlessDialog::click(int id) {
   ControlState* state = find(id);
   if (state == nullptr) {
-    if (!has_menu_command(id)) return "no control or menu item " + std::to_string(id);
+    if (!dialog_menu_has(host_.resources(), template_, id))
+      return "no control or menu item " + std::to_string(id);
     send_command(id, NOTIFY_CLICKED);
     return {};
   }
@@ -246,14 +247,6 @@ std::string HeadlessDialog::usable(const ControlState* state, int id,
   if (!kind_fits(state->control->kind)) return name + " does not take that action";
   if (!state->enabled) return name + " is disabled";
   return {};
-}
-
-bool HeadlessDialog::has_menu_command(int id) const {
-  const MenuTemplate* menu =
-      template_.menu_id == 0 ? nullptr : find_menu(host_.resources(), template_.menu_id);
-  if (menu == nullptr) return false;
-  const std::vector<int> commands = menu_commands(*menu);
-  return std::find(commands.begin(), commands.end(), id) != commands.end();
 }
 
 // Every control is shown, so an enabled one is usable.

@@ -101,7 +101,6 @@ class HeadlessDialog final : public Dialog {
   ControlState* find(int id);
   ControlState* find_list(int id);
   std::string usable(const ControlState* state, int id, bool (*kind_fits)(ControlKind)) const;
-  bool has_menu_command(int id) const;
   std::vector<KeyboardControl> keyboard_controls() const;
   IsEnabled enabled_now() const;
   void take_focus(const ControlState& state);

@@ -1,0 +1,102 @@
+// The program's files in the browser's storage (IndexedDB, through
+// emscripten's IDBFS), shared by every tab of the page. The program runs in
+// turns between the user's events: a turn holds a lock that the other tabs'
+// turns wait for, begins by reading in what another tab saved since, and ends
+// by writing out what it changed. So a save's check that the file did not
+// change since it was read, and the save itself, see the other tabs' saves
+// as the desktop program sees another program's.
+'use strict';
+
+const QuelrinStorage = (() => {
+  const GENERATION = 'quelrin-generation';  // bumped by every turn that wrote
+  let folder = '';
+  let release = null;
+  let generationSeen = null;
+  let filesAtStart = '';
+
+  function sync(populate) {
+    return new Promise((resolve, reject) =>
+      Module.FS.syncfs(populate, (error) => (error ? reject(error) : resolve())));
+  }
+
+  // Names, times and sizes of the files: what a turn compares to know it wrote.
+  function files() {
+    const FS = Module.FS;
+    return FS.readdir(folder)
+      .filter((name) => name !== '.' && name !== '..')
+      .map((name) => {
+        const stat = FS.stat(`${folder}/${name}`);
+        return `${name}:${stat.mtime.getTime()}:${stat.size}`;
+      })
+      .join('/');
+  }
+
+  function lock() {
+    if (!navigator.locks) return Promise.resolve();
+    return new Promise((granted) => {
+      navigator.locks.request('quelrin-files', () => new Promise((done) => {
+        release = done;
+        granted();
+      }));
+    });
+  }
+  function unlock() {
+    if (release) release();
+    release = null;
+  }
+
+  async function readInOthersSaves() {
+    const generation = localStorage.getItem(GENERATION);
+    if (generation !== generationSeen) {
+      await sync(true);
+      generationSeen = generation;
+    }
+  }
+
+  async function mount(path) {
+    folder = path;
+    Module.FS.mkdir(path);
+    Module.FS.mount(Module.FS.filesystems.IDBFS, {}, path);
+    await lock();
+    try {
+      await sync(true);
+      generationSeen = localStorage.getItem(GENERATION);
+    } finally {
+      unlock();
+    }
+  }
+
+  async function beginTurn() {
+    await lock();
+    await readInOthersSaves();
+    filesAtStart = files();
+  }
+
+  async function endTurn() {
+    try {
+      if (files() !== filesAtStart) {
+        await sync(false);
+        generationSeen = `${Date.now()}-${Math.random()}`;
+        localStorage.setItem(GENERATION, generationSeen);
+      }
+    } catch (error) {
+      console.error('quelrin: the browser did not keep the files', error);
+    } finally {
+      unlock();
+    }
+  }
+
+  // The current bytes of a file, other tabs' saves included; run while the
+  // program waits for the user.
+  async function read(name) {
+    await lock();
+    try {
+      await readInOthersSaves();
+      return Module.FS.readFile(`${folder}/${name}`);
+    } finally {
+      unlock();
+    }
+  }
+
+  return {mount, beginTurn, endTurn, read};
+})();

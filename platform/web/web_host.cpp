@@ -1,0 +1,82 @@
+// Modal loops, message boxes, the help and the opened database of the web
+// dialog manager.
+#include "platform/web/web_host.hpp"
+
+#include "app/main_window.hpp"
+#include "dialog/dialog_rules.hpp"
+#include "fluids/fluid_database.hpp"
+#include "fluids/fluid_loading.hpp"
+#include "platform/web/web_dialog.hpp"
+#include "text/cp1252.hpp"
+#include "text/cp1252_literal.hpp"
+#include "text/replace_file.hpp"
+
+namespace quelrin {
+namespace {
+
+// ShellExecuteA's answer when nothing could open the document.
+constexpr int SHELL_NO_ASSOCIATION = 31;
+
+}  // namespace
+
+WebHost::WebHost(const ResourceScript& resources) : resources_(resources) {}
+
+int WebHost::run_dialog(int template_id, DialogProcedure& procedure) {
+  const DialogTemplate* dialog_template = find_dialog(resources_, template_id);
+  if (dialog_template == nullptr) return -1;
+  WebDialog dialog(*dialog_template, procedure, *this);
+  return dialog.run();
+}
+
+page::Event WebHost::wait_event() {
+  page::end_turn();
+  const page::Event event = page::wait_event();
+  page::begin_turn();
+  return event;
+}
+
+void WebHost::show_message(const WebDialog& owner, const Message& message) {
+  page::end_turn();
+  page::message_box(owner.page_handle(), cp1252_to_utf8(message.title),
+                    cp1252_to_utf8(message.text), message.icon == MessageIcon::warning, false);
+  page::begin_turn();
+}
+
+bool WebHost::ask_yes_no(const WebDialog& owner, const Message& question) {
+  page::end_turn();
+  const bool yes =
+      page::message_box(owner.page_handle(), cp1252_to_utf8(question.title),
+                        cp1252_to_utf8(question.text), question.icon == MessageIcon::warning, true);
+  page::begin_turn();
+  return yes;
+}
+
+int WebHost::open_document(std::string_view name) {
+  if (!equal_ignoring_case(name, HELP_FILE)) return SHELL_FILE_NOT_FOUND;
+  return page::open_help() ? SHELL_OPENED : SHELL_NO_ASSOCIATION;
+}
+
+void WebHost::open_chosen_database(WebDialog& main) {
+  const std::string chosen = page::take_chosen_file();
+  FluidTable fluids;
+  std::string reason;
+  if (!parse_fluid_database(chosen, fluids, reason)) {
+    main.show_message(invalid_database_message(reason));
+    return;
+  }
+  if (!replace_file(DATABASE_FILE, chosen)) {
+    main.show_message(
+        {cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!", MessageIcon::error});
+    return;
+  }
+  restart_ = true;
+  main.end(0);
+}
+
+bool WebHost::take_restart() {
+  const bool restart = restart_;
+  restart_ = false;
+  return restart;
+}
+
+}  // namespace quelrin
