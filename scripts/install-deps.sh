@@ -18,7 +18,8 @@ packages+=(libgtkmm-3.0-dev libglib2.0-dev-bin librsvg2-common adwaita-icon-them
 packages+=(python3-xlib)
 # The web page: emscripten (with the Node modules its tools run on), its
 # tests under Node, and its browser test in headless Chromium.
-packages+=(emscripten nodejs node-acorn chromium chromium-driver python3-selenium)
+packages+=(emscripten nodejs node-acorn chromium chromium-driver python3-selenium
+           fonts-liberation)
 # The packages and their test: the Debian package (CPack runs file and
 # dpkg-shlibdeps), its checkers (lintian, appstreamcli, man), and the Windows
 # installer (wixl, msibuild and msiinfo).
