@@ -229,6 +229,39 @@ def flow(driver, address, downloads):
     check("fluid kept after a reload", "Teste" in options(control(main, "102")), True)
     check("units kept after a reload", control(main, "107").text, "Entre com a temperatura (°C):")
 
+    # Two tabs share the files: a save over a file the other tab saved
+    # since the editor read it asks first; "Não" keeps the other tab's.
+    first_tab = driver.current_window_handle
+    alt("f")
+    keys("e")
+    dialog("300")
+    driver.switch_to.new_window("tab")
+    driver.get(address)
+    until("the second tab", lambda: driver.execute_script("return document.body.dataset.ready"))
+    alt("f")
+    keys("e")
+    other = dialog("300")
+    for ident, value in (("307", "Outro"), ("308", "2"), ("309", "800"), ("310", "-40"),
+                         ("312", "30"), ("313", "250"), ("314", "0.2")):
+        control(other, ident).click()
+        control(other, ident).send_keys(value)
+    control(other, "303").click()
+    control(other, "324").click()
+    time.sleep(0.3)
+    driver.close()
+    driver.switch_to.window(first_tab)
+    editor = dialog("300")
+    control(editor, "324").click()
+    box, title, text = message()
+    check("the other tab's save noticed", (title, (text or "").startswith("O arquivo 'dados.txt' foi alterado")),
+          ("Atenção!", True))
+    shot("message-changed-by-other-tab")
+    first("button:nth-of-type(2)", box).click()  # Não
+    gone("message")
+    keys(Keys.ESCAPE)
+    gone("300")
+    check_soon("the other tab's fluid kept", lambda: "Outro" in options(control(main, "102")), True)
+
     # A malformed database is refused with the reader's reason; nothing replaced.
     with tempfile.NamedTemporaryFile("wb", suffix=".txt", delete=False) as bad:
         bad.write(b"2\nAgua Antoine 1 2 3 0 220 647 0.3\n")
