@@ -5,7 +5,7 @@ BUILD := build/$(PRESET)
 FUZZ_SECONDS ?= 60
 
 .PHONY: deps configure build run test bench clean windows windows-test windows-package windows-installer \
-        web web-test package package-test sanitize fuzz memcheck
+        web web-test web-run package package-test sanitize fuzz memcheck
 
 deps:
 	@scripts/install-deps.sh
@@ -74,9 +74,16 @@ web: deps
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web
 
-# Those tests, run under Node.
+# Those tests, run under Node, and the page in headless Chromium.
 web-test: web
 	@ctest --preset web
+
+# The page served from build/web on this machine, for a browser to open.
+web-run: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web --target quelrin_site
+	@echo "Quelrin na web: http://127.0.0.1:8080/ (Ctrl+C para parar)"
+	@/usr/bin/python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web
 
 # build/windows/quelrin-win64.zip, ready for a Windows user; the help file
 # goes in when the project builds one.
