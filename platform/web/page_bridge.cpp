@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -97,7 +98,14 @@ EM_JS(void, js_program_ended, (int code), { QuelrinPage.programEnded(code); });
 EM_ASYNC_JS(void, js_mount_storage, (const char* folder), {
   await QuelrinStorage.mount(UTF8ToString(folder));
 });
-EM_ASYNC_JS(void, js_end_turn, (), { await QuelrinStorage.endTurn(); });
+EM_ASYNC_JS(char*, js_end_turn, (int* length), {
+  const unkept = await QuelrinStorage.endTurn();
+  const size = lengthBytesUTF8(unkept) + 1;
+  const made = _malloc(size);
+  stringToUTF8(unkept, made, size);
+  HEAP32[length >> 2] = size - 1;
+  return made;
+});
 EM_ASYNC_JS(void, js_begin_turn, (), { await QuelrinStorage.beginTurn(); });
 // clang-format on
 
@@ -180,7 +188,14 @@ bool open_help() { return js_open_help() != 0; }
 void program_ended(int exit_code) { js_program_ended(exit_code); }
 
 void mount_storage(const std::string& folder) { js_mount_storage(folder.c_str()); }
-void end_turn() { js_end_turn(); }
+std::vector<std::string> end_turn() {
+  int length = 0;
+  char* made = js_end_turn(&length);
+  std::vector<std::string> unkept;
+  std::istringstream lines(take_text(made, length));
+  for (std::string name; std::getline(lines, name);) unkept.push_back(name);
+  return unkept;
+}
 void begin_turn() { js_begin_turn(); }
 
 }  // namespace quelrin::page

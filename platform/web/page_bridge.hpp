@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quelrin::page {
 
@@ -90,7 +91,9 @@ void program_ended(int exit_code);
 // program's turns (while it waits for the user) other tabs may save; a turn
 // begins with their saves read in and ends with its own written out.
 void mount_storage(const std::string& folder);
-void end_turn();
+// The names of the files the program wrote that the browser failed to keep
+// (UTF-8); they are tried again at the end of the next turn.
+std::vector<std::string> end_turn();
 void begin_turn();
 
 }  // namespace quelrin::page

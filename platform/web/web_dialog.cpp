@@ -111,7 +111,7 @@ int WebDialog::run() {
     if (first >= 0) take_focus(first);
   }
   while (!ended_) {
-    const page::Event event = host_.wait_event();
+    const page::Event event = host_.wait_event(*this);
     if (event.dialog == page_) handle(event);
   }
   return result_;

@@ -28,27 +28,40 @@ int WebHost::run_dialog(int template_id, DialogProcedure& procedure) {
   return dialog.run();
 }
 
-page::Event WebHost::wait_event() {
-  page::end_turn();
+page::Event WebHost::wait_event(const WebDialog& top) {
+  end_turn(top);
   const page::Event event = page::wait_event();
   page::begin_turn();
   return event;
 }
 
 void WebHost::show_message(const WebDialog& owner, const Message& message) {
-  page::end_turn();
-  page::message_box(owner.page_handle(), cp1252_to_utf8(message.title),
-                    cp1252_to_utf8(message.text), message.icon == MessageIcon::warning, false);
+  end_turn(owner);
+  message_box(owner, message, false);
   page::begin_turn();
 }
 
 bool WebHost::ask_yes_no(const WebDialog& owner, const Message& question) {
-  page::end_turn();
-  const bool yes =
-      page::message_box(owner.page_handle(), cp1252_to_utf8(question.title),
-                        cp1252_to_utf8(question.text), question.icon == MessageIcon::warning, true);
+  end_turn(owner);
+  const bool yes = message_box(owner, question, true);
   page::begin_turn();
   return yes;
+}
+
+bool WebHost::message_box(const WebDialog& owner, const Message& message, bool yes_no) {
+  return page::message_box(owner.page_handle(), cp1252_to_utf8(message.title),
+                           cp1252_to_utf8(message.text), message.icon == MessageIcon::warning,
+                           yes_no);
+}
+
+// A file the browser failed to keep is a save that failed, told as one.
+void WebHost::end_turn(const WebDialog& owner) {
+  for (const std::string& name : page::end_turn()) {
+    message_box(owner,
+                {cp1252<"Não foi possível salvar o arquivo '"> + utf8_to_cp1252(name) + "'.",
+                 "Erro!", MessageIcon::error},
+                false);
+  }
 }
 
 int WebHost::open_document(std::string_view name) {

@@ -21,10 +21,10 @@ class WebHost final : public DialogHost {
   int run_dialog(int template_id, DialogProcedure& procedure) override;
 
   const ResourceScript& resources() const { return resources_; }
-  // The next event of the dialog on top. While the page waits for it, the
+  // The next event of the dialog on top, `top`. While the page waits for it, the
   // program's files are written out to the browser's storage and other tabs
   // may change them; they are read in again before the program goes on.
-  page::Event wait_event();
+  page::Event wait_event(const WebDialog& top);
   // Modal message boxes over the dialog `owner`.
   void show_message(const WebDialog& owner, const Message& message);
   bool ask_yes_no(const WebDialog& owner, const Message& question);
@@ -39,6 +39,10 @@ class WebHost final : public DialogHost {
   bool take_restart();
 
  private:
+  bool message_box(const WebDialog& owner, const Message& message, bool yes_no);
+  // Ends the program's turn, telling the user of any file not kept.
+  void end_turn(const WebDialog& owner);
+
   const ResourceScript& resources_;
   bool restart_ = false;
 };

@@ -12,23 +12,30 @@ const QuelrinStorage = (() => {
   let folder = '';
   let release = null;
   let generationSeen = null;
-  let filesAtStart = '';
+  let filesAtStart = new Map();
+  const unkept = new Set();  // written by the program, not yet kept by the browser
 
   function sync(populate) {
     return new Promise((resolve, reject) =>
       Module.FS.syncfs(populate, (error) => (error ? reject(error) : resolve())));
   }
 
-  // Names, times and sizes of the files: what a turn compares to know it wrote.
+  // Each file's name with its time and size: what a turn compares to know
+  // what it wrote.
   function files() {
     const FS = Module.FS;
-    return FS.readdir(folder)
-      .filter((name) => name !== '.' && name !== '..')
-      .map((name) => {
-        const stat = FS.stat(`${folder}/${name}`);
-        return `${name}:${stat.mtime.getTime()}:${stat.size}`;
-      })
-      .join('/');
+    const found = new Map();
+    for (const name of FS.readdir(folder)) {
+      if (name === '.' || name === '..') continue;
+      const stat = FS.stat(`${folder}/${name}`);
+      found.set(name, `${stat.mtime.getTime()}:${stat.size}`);
+    }
+    return found;
+  }
+  function changedSince(before) {
+    const changed = [];
+    for (const [name, version] of files()) if (before.get(name) !== version) changed.push(name);
+    return changed;
   }
 
   function lock() {
@@ -72,10 +79,14 @@ const QuelrinStorage = (() => {
     filesAtStart = files();
   }
 
+  // Resolves to the names of the files the browser failed to keep, one a
+  // line: they stay as the program wrote them and go out with the next turn.
   async function endTurn() {
     try {
-      if (files() !== filesAtStart) {
+      for (const name of changedSince(filesAtStart)) unkept.add(name);
+      if (unkept.size) {
         await sync(false);
+        unkept.clear();
         generationSeen = `${Date.now()}-${Math.random()}`;
         localStorage.setItem(GENERATION, generationSeen);
       }
@@ -84,6 +95,7 @@ const QuelrinStorage = (() => {
     } finally {
       unlock();
     }
+    return [...unkept].join('\n');
   }
 
   // The current bytes of a file, other tabs' saves included; run while the
