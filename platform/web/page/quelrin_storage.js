@@ -60,6 +60,8 @@ const QuelrinStorage = (() => {
     }
   }
 
+  // Mounts the storage at `path`; a first visit finds no database there and
+  // starts with the one shipped beside the page.
   async function mount(path) {
     folder = path;
     Module.FS.mkdir(path);
@@ -68,6 +70,11 @@ const QuelrinStorage = (() => {
     try {
       await sync(true);
       generationSeen = localStorage.getItem(GENERATION);
+      if (!Module.FS.analyzePath(`${path}/dados.txt`).exists) {
+        const shipped = await fetch('dados.txt');
+        if (shipped.ok)
+          Module.FS.writeFile(`${path}/dados.txt`, new Uint8Array(await shipped.arrayBuffer()));
+      }
     } finally {
       unlock();
     }
