@@ -58,8 +58,7 @@ bool save_fluids(Dialog& editor, const FluidTable& table, std::optional<std::str
         expected = &discarded;
         break;
       case GuardedReplace::failed:
-        editor.show_message({cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!",
-                             MessageIcon::error});
+        editor.show_message(database_not_saved_message());
         return false;
     }
   }

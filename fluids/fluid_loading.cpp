@@ -37,6 +37,10 @@ Message invalid_database_message(const std::string& reason) {
   return {cp1252<"Arquivo 'dados.txt' inválido: "> + reason + ".", "Erro!", MessageIcon::error};
 }
 
+Message database_not_saved_message() {
+  return {cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!", MessageIcon::error};
+}
+
 bool load_fluids_for_main(Dialog& window, FluidTable& table) {
   FluidTable loaded;
   std::string text;

@@ -22,7 +22,9 @@ bool load_fluids_for_main(Dialog& window, FluidTable& table);
 // too large file, owned by `owner`.
 bool read_database_for(Dialog& owner, FluidTable& table, std::string& text);
 
-// What the user is told of a database the reader refused for `reason`.
+// What the user is told of a database the reader refused for `reason`, and
+// of one that could not be written.
 Message invalid_database_message(const std::string& reason);
+Message database_not_saved_message();
 
 }  // namespace quelrin

@@ -21,6 +21,10 @@ int checked_index(Dialog& dialog, int first_id, int count) {
 
 }  // namespace
 
+Message prefs_not_saved_message() {
+  return {cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!", MessageIcon::error};
+}
+
 int UnitsDialog::on_open(Dialog& dialog) {
   // The file is read again: values another program wrote there take effect.
   UnitPrefs shown;
@@ -50,8 +54,7 @@ int UnitsDialog::on_command(Dialog& dialog, int control_id, int) {
         temperature_unit_at(checked_index(dialog, IDC_TEMPERATURE_K, TEMPERATURE_UNIT_COUNT))
             .value_or(prefs_.temperature_unit);
     if (!write_prefs_file(PREFS_FILE, prefs_)) {
-      dialog.show_message(
-          {cp1252<"Não foi possível salvar o arquivo 'prefs.dat'.">, "Erro!", MessageIcon::error});
+      dialog.show_message(prefs_not_saved_message());
     }
     dialog.end(0);
     return 1;

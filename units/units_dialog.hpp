@@ -3,9 +3,13 @@
 #pragma once
 
 #include "dialog/dialog.hpp"
+#include "text/message.hpp"
 #include "units/units.hpp"
 
 namespace quelrin {
+
+// What the user is told when prefs.dat could not be written.
+Message prefs_not_saved_message();
 
 class UnitsDialog : public DialogProcedure {
  public:

@@ -10,6 +10,8 @@
 #include "text/cp1252.hpp"
 #include "text/cp1252_literal.hpp"
 #include "text/replace_file.hpp"
+#include "units/prefs_file.hpp"
+#include "units/units_dialog.hpp"
 
 namespace quelrin {
 namespace {
@@ -54,12 +56,12 @@ bool WebHost::message_box(const WebDialog& owner, const Message& message, bool y
                            yes_no);
 }
 
-// A file the browser failed to keep is a save that failed, told as one.
+// A file the browser failed to keep is a save that failed, told as one (the
+// program writes only its two files).
 void WebHost::end_turn(const WebDialog& owner) {
   for (const std::string& name : page::end_turn()) {
     message_box(owner,
-                {cp1252<"Não foi possível salvar o arquivo '"> + utf8_to_cp1252(name) + "'.",
-                 "Erro!", MessageIcon::error},
+                name == PREFS_FILE ? prefs_not_saved_message() : database_not_saved_message(),
                 false);
   }
 }
@@ -78,8 +80,7 @@ void WebHost::open_chosen_database(WebDialog& main) {
     return;
   }
   if (!replace_file(DATABASE_FILE, chosen)) {
-    main.show_message(
-        {cp1252<"Não foi possível salvar o arquivo 'dados.txt'.">, "Erro!", MessageIcon::error});
+    main.show_message(database_not_saved_message());
     return;
   }
   restart_ = true;
