@@ -42,8 +42,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 def browser(profile):
     options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,900",
-                     "--user-data-dir=" + profile):
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                     "--window-size=1100,900", "--user-data-dir=" + profile):
         options.add_argument(argument)
     options.binary_location = "/usr/bin/chromium"
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)

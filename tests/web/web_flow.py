@@ -56,8 +56,8 @@ def serve(folder):
 
 def browser(profile, downloads):
     options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,900",
-                     "--user-data-dir=" + profile):
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                     "--window-size=1100,900", "--user-data-dir=" + profile):
         options.add_argument(argument)
     options.binary_location = "/usr/bin/chromium"
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
