@@ -60,6 +60,7 @@ class GtkList {
   static void on_popover_shown(GtkWidget* popover, gpointer self);
   static gboolean on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self);
   static gboolean on_view_key(GtkWidget* view, GdkEventKey* event, gpointer self);
+  static void on_view_destroyed(GtkWidget* view, gpointer);
 
   GtkWidget* widget_;
   GtkTreeView* view_;
