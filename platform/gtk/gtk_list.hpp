@@ -50,6 +50,8 @@ class GtkList {
 
  private:
   GtkListStore* store() const;
+  void replace_store();
+  void replace_rows(const ListStretch& changed);
   // The user's choice of an entry, by click or by typing.
   void pick(int index);
   void move_selection(int index);
