@@ -1,6 +1,7 @@
 // A list's entries and selection.
 #include "dialog/list_model.hpp"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "dialog/list_entries.hpp"
@@ -23,9 +24,20 @@ int ListModel::add(std::string_view text) {
   return index;
 }
 
-void ListModel::fill(const std::vector<std::string_view>& entries) {
+ListStretch ListModel::fill(const std::vector<std::string_view>& entries) {
+  const std::size_t shorter = std::min(entries_.size(), entries.size());
+  std::size_t head = 0;
+  while (head < shorter && entries_[head] == entries[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < shorter - head &&
+         entries_[entries_.size() - 1 - tail] == entries[entries.size() - 1 - tail]) {
+    ++tail;
+  }
+  const ListStretch changed{static_cast<int>(head), static_cast<int>(entries_.size() - head - tail),
+                            static_cast<int>(entries.size() - head - tail)};
   entries_.assign(entries.begin(), entries.end());
   selection_ = -1;
+  return changed;
 }
 
 void ListModel::remove(int index) {

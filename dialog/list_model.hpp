@@ -15,14 +15,22 @@ namespace quelrin {
 int selection_after_insert(int selection, int index);
 int selection_after_delete(int selection, int index);
 
+// Where a fill changed a list: the entries before `first` and those after
+// the stretch stayed as they were; `removed` entries went, `inserted` came.
+struct ListStretch {
+  int first = 0;
+  int removed = 0;
+  int inserted = 0;
+};
+
 class ListModel {
  public:
   explicit ListModel(bool sorted = false) : sorted_(sorted) {}
 
   // Where the entry went.
   int add(std::string_view text);
-  // The entries as given, unsorted, none selected.
-  void fill(const std::vector<std::string_view>& entries);
+  // The entries as given, unsorted, none selected; the stretch that changed.
+  ListStretch fill(const std::vector<std::string_view>& entries);
   void reset() { fill({}); }
   void remove(int index);  // out of range: nothing
   void select(int index);  // out of range: none, as LB_SETCURSEL

@@ -50,6 +50,8 @@ class GtkList {
 
  private:
   GtkListStore* store() const;
+  void replace_store();
+  void replace_rows(const ListStretch& changed);
   // The user's choice of an entry, by click or by typing.
   void pick(int index);
   void move_selection(int index);
@@ -60,6 +62,7 @@ class GtkList {
   static void on_popover_shown(GtkWidget* popover, gpointer self);
   static gboolean on_button_key(GtkWidget* button, GdkEventKey* event, gpointer self);
   static gboolean on_view_key(GtkWidget* view, GdkEventKey* event, gpointer self);
+  static void on_view_destroyed(GtkWidget* view, gpointer);
 
   GtkWidget* widget_;
   GtkTreeView* view_;

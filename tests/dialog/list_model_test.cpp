@@ -63,6 +63,28 @@ TEST(ListModel, FillAndResetTakeTheEntriesAsGivenAndSelectNone) {
   EXPECT_EQ(list.selection(), -1);
 }
 
+// What a fill changed, for managers that redraw only that: the entries
+// before and after the stretch are the same in the old list and the new.
+TEST(ListModel, AFillTellsTheStretchItChanged) {
+  auto stretch = [](const ListStretch& s) {
+    return std::vector<int>{s.first, s.removed, s.inserted};
+  };
+  ListModel list;
+  EXPECT_THAT(stretch(list.fill({"Ar", "Etano", "Metano"})), ElementsAre(0, 0, 3));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Etano", "Metano"})), ElementsAre(3, 0, 0));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Butano", "Etano", "Metano"})), ElementsAre(1, 0, 1));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Butano", "Metano"})), ElementsAre(2, 1, 0));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Etanol", "Metano"})), ElementsAre(1, 1, 1));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Etanol"})), ElementsAre(2, 1, 0));
+  EXPECT_THAT(stretch(list.fill({"Zinco"})), ElementsAre(0, 2, 1));
+  // Repeated names: the stretch never counts an entry as both before and after it.
+  list.fill({"Ar", "Ar", "Ar"});
+  EXPECT_THAT(stretch(list.fill({"Ar", "Ar"})), ElementsAre(2, 1, 0));
+  EXPECT_THAT(stretch(list.fill({"Ar", "Ar", "Ar", "Ar"})), ElementsAre(2, 0, 2));
+  EXPECT_THAT(stretch(list.fill({})), ElementsAre(0, 4, 0));
+  EXPECT_THAT(list.entries(), ElementsAre());
+}
+
 TEST(ListModel, DeletingTheSelectedEntryLeavesNoneSelectedAndOutOfRangeChangesNothing) {
   ListModel list;
   for (const char* name : {"A", "B", "C"}) list.add(name);

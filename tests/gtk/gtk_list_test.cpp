@@ -149,6 +149,39 @@ struct RowWatch {
   }
 };
 
+// A refill that changes a few names of many changes only their rows: the
+// view keeps the store it shows, and with it whatever it built for the rest.
+TEST_F(GtkLists, ARefillChangingFewNamesGoesThroughThoseRowsOnly) {
+  for (GtkWidget* widget : {tree_view(), drop_down()}) {
+    g_object_ref_sink(widget);
+    GtkList list(widget, false);
+    GtkTreeView* view =
+        list.drop_down_view() ? GTK_TREE_VIEW(list.drop_down_view()) : GTK_TREE_VIEW(widget);
+    std::vector<std::string> names;
+    for (int i = 0; i < 100; ++i) names.push_back("Fluido-" + std::to_string(i));
+    list.fill(std::vector<std::string_view>(names.begin(), names.end()));
+    GtkTreeModel* store = gtk_tree_view_get_model(view);
+    GtkTreePath* renamed = gtk_tree_path_new_from_indices(42, -1);
+    gtk_tree_selection_select_path(gtk_tree_view_get_selection(view), renamed);
+    gtk_tree_path_free(renamed);
+    RowWatch watch{view};
+    watch.watch_model();
+    names[42] = "Novo";
+    names.insert(names.begin() + 43, "Novo-2");
+    list.fill(std::vector<std::string_view>(names.begin(), names.end()));
+    EXPECT_EQ(gtk_tree_view_get_model(view), store);
+    EXPECT_EQ(watch.followed, 3) << "1 row out, 2 in";
+    EXPECT_EQ(shown(store), names);
+    EXPECT_EQ(entries(list), names);
+    EXPECT_EQ(list.selection(), -1);
+    EXPECT_EQ(gtk_tree_selection_count_selected_rows(gtk_tree_view_get_selection(view)), 0);
+    watch.followed = 0;
+    list.fill(std::vector<std::string_view>(names.begin(), names.end()));
+    EXPECT_EQ(watch.followed, 0) << "the same names again";
+    g_object_unref(widget);
+  }
+}
+
 TEST_F(GtkLists, FillingAndEmptyingLeaveTheViewOutOfSingleRows) {
   GtkWidget* view = g_object_ref_sink(tree_view());
   GtkList list(view, false);
@@ -162,6 +195,29 @@ TEST_F(GtkLists, FillingAndEmptyingLeaveTheViewOutOfSingleRows) {
   EXPECT_EQ(watch.followed, 0);
   EXPECT_EQ(gtk_tree_model_iter_n_children(gtk_tree_view_get_model(GTK_TREE_VIEW(view)), nullptr),
             0);
+  g_object_unref(view);
+}
+
+// The accessibility tree hears of a view's cells one signal each; a screen
+// reader's bridge answers every one of them, so rows leaving one by one as
+// the view is destroyed cost a long pause with a hundred thousand names.
+TEST_F(GtkLists, ADestroyedListTellsTheAccessibilityTreeOfNoSingleRow) {
+  GtkWidget* view = g_object_ref_sink(tree_view());
+  gtk_tree_view_append_column(GTK_TREE_VIEW(view),
+                              gtk_tree_view_column_new_with_attributes(
+                                  "", gtk_cell_renderer_text_new(), "text", 0, nullptr));
+  AtkObject* accessible = ATK_OBJECT(g_object_ref(gtk_widget_get_accessible(view)));
+  GtkList list(view, false);
+  list.fill({"a", "b", "c"});
+  int told = 0;
+  g_signal_connect(accessible, "children-changed",
+                   G_CALLBACK(+[](AtkObject*, guint, gpointer, gpointer counter) {
+                     ++*static_cast<int*>(counter);
+                   }),
+                   &told);
+  gtk_widget_destroy(view);
+  EXPECT_LE(told, 1) << "the column's header at most";
+  g_object_unref(accessible);
   g_object_unref(view);
 }
 
