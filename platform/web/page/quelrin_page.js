@@ -312,29 +312,18 @@ const QuelrinPage = (() => {
 
   // --- lists: the program keeps the entries and the selection; the page mirrors them ---
 
-  // A list given the entries it already shows (the main window's after the
-  // editor closed unchanged) keeps them: a hundred thousand cost a third of
-  // a second to build.
   function listFill(handle, index, count, joined) {
-    const c = control(handle, index);
-    const select = c.element;
-    if (c.joined !== joined || select.options.length !== count) {
-      const fragment = document.createDocumentFragment();
-      if (count > 0) for (const entry of joined.split('\n')) fragment.append(new Option(entry));
-      select.replaceChildren(fragment);
-      c.joined = joined;
-    }
+    const select = control(handle, index).element;
+    const fragment = document.createDocumentFragment();
+    if (count > 0) for (const entry of joined.split('\n')) fragment.append(new Option(entry));
+    select.replaceChildren(fragment);
     select.selectedIndex = -1;
   }
   function listInsert(handle, index, at, text) {
-    control(handle, index).joined = null;
     const select = control(handle, index).element;
     select.add(new Option(text), at < select.options.length ? at : null);
   }
-  function listDelete(handle, index, at) {
-    control(handle, index).joined = null;
-    control(handle, index).element.remove(at);
-  }
+  function listDelete(handle, index, at) { control(handle, index).element.remove(at); }
   function listSelect(handle, index, at) {
     const select = control(handle, index).element;
     select.selectedIndex = at;
