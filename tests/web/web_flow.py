@@ -128,11 +128,12 @@ def flow(driver, address, downloads):
         gone("message")
 
     def options(select):
-        return driver.execute_script("return [...arguments[0].options].map(o => o.textContent)", select)
+        return driver.execute_script("return [...arguments[0].options].map(o => o.textContent.replace(/\\u00a0/g, ' '))",
+                                     select)
 
     def selected_text(select):
         return driver.execute_script("const s = arguments[0]; return s.selectedIndex < 0 ? null : "
-                                     "s.options[s.selectedIndex].textContent", select)
+                                     "s.options[s.selectedIndex].textContent.replace(/\\u00a0/g, ' ')", select)
 
     driver.get(address)
     until("the main window", lambda: driver.execute_script("return document.body.dataset.ready"))

@@ -312,16 +312,20 @@ const QuelrinPage = (() => {
 
   // --- lists: the program keeps the entries and the selection; the page mirrors them ---
 
+  // An entry as the list shows it: a browser's list collapses runs of
+  // spaces, which Windows keeps (the iteration log's columns).
+  function shown(entry) { return entry.replace(/ (?= )/g, '\u00a0'); }
+
   function listFill(handle, index, count, joined) {
     const select = control(handle, index).element;
     const fragment = document.createDocumentFragment();
-    if (count > 0) for (const entry of joined.split('\n')) fragment.append(new Option(entry));
+    if (count > 0) for (const entry of joined.split('\n')) fragment.append(new Option(shown(entry)));
     select.replaceChildren(fragment);
     select.selectedIndex = -1;
   }
   function listInsert(handle, index, at, text) {
     const select = control(handle, index).element;
-    select.add(new Option(text), at < select.options.length ? at : null);
+    select.add(new Option(shown(text)), at < select.options.length ? at : null);
   }
   function listDelete(handle, index, at) { control(handle, index).element.remove(at); }
   function listSelect(handle, index, at) {
