@@ -23,6 +23,14 @@ struct ListStretch {
   int inserted = 0;
 };
 
+// Whether a list refilled with `changed`, `count` entries now, had better
+// change those rows in place than be rebuilt whole: a row changed on its own
+// costs a toolkit several times a row of a new list, so up to one row in
+// eight.
+inline bool changes_in_place(const ListStretch& changed, int count) {
+  return changed.removed + changed.inserted <= count / 8;
+}
+
 class ListModel {
  public:
   explicit ListModel(bool sorted = false) : sorted_(sorted) {}

@@ -63,10 +63,10 @@ void GtkList::reset() { fill({}); }
 // its names as they were or a few of them changed, keeps its store.
 void GtkList::fill(const std::vector<std::string_view>& entries) {
   const ListStretch changed = model_.fill(entries);
-  if (changed.removed + changed.inserted > count() / 8) {
-    replace_store();
-  } else {
+  if (changes_in_place(changed, count())) {
     replace_rows(changed);
+  } else {
+    replace_store();
   }
   select(-1);
 }

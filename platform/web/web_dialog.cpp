@@ -186,7 +186,7 @@ void WebDialog::list_fill(int id, const std::vector<std::string_view>& entries) 
   if (c == nullptr) return;
   const ListStretch changed = c->list.fill(entries);
   const int index = index_of(c);
-  if (changed.removed + changed.inserted <= c->list.count() / 8) {
+  if (changes_in_place(changed, c->list.count())) {
     for (int at = changed.first + changed.removed - 1; at >= changed.first; --at)
       page::list_delete(page_, index, at);
     for (int at = changed.first; at < changed.first + changed.inserted; ++at)
